@@ -1,0 +1,1 @@
+#include "ORV_orvbase.h"

@@ -1,0 +1,6 @@
+#pragma once
+// Every control unit of the library.
+
+#include <orvcalc.h>
+#include <orvcore.h>
+#include <orvplatform.h>

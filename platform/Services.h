@@ -1,0 +1,88 @@
+#pragma once
+// Small system services, each with a test hook: the beep, the clipboard, the
+// screen cursor, the format settings, and file search and folders.
+
+#include "OrvTypes.h"
+
+#include <QDateTime>
+
+#include <memory>
+
+namespace orv {
+
+// Sounds the system beep (Type as MessageBeep's: 0 default, $FFFF simple) and counts it.
+void MessageBeep(unsigned Type);
+// Beeps so far.
+int BeepCount();
+
+enum TClipboardFormat { CF_TEXT = 1, CF_BITMAP = 2, CF_UNICODETEXT = 13 };
+
+class TClipboard {
+public:
+  QString AsText() const;
+  void SetAsText(const QString& Value);
+  bool HasFormat(TClipboardFormat Format) const;
+  void Clear();
+};
+// The application clipboard (the Qt clipboard).
+TClipboard* Clipboard();
+
+class TScreen {
+public:
+  TCursor Cursor() const { return FCursor; }
+  // crDefault restores the normal cursor; anything else overrides every window's cursor.
+  void SetCursor(TCursor Value);
+
+private:
+  TCursor FCursor = crDefault;
+};
+extern TScreen* const Screen;
+
+// Number and date formatting settings, initialised from the system locale;
+// tests and applications may change them.
+struct TFormatSettings {
+  QChar DecimalSeparator;
+  QChar ThousandSeparator;
+  QChar DateSeparator;
+  QChar TimeSeparator;
+  QString ShortDateFormat;
+  QString LongDateFormat;
+  QString ShortTimeFormat;
+  QString LongTimeFormat;
+  TFormatSettings();
+};
+extern TFormatSettings FormatSettings;
+
+// Qt cursor shape of a TCursor.
+Qt::CursorShape CursorShape(TCursor Value);
+
+// ---- file search (over std::filesystem)
+
+constexpr int faReadOnly = 0x01, faHidden = 0x02, faSysFile = 0x04, faDirectory = 0x10, faArchive = 0x20,
+              faNormal = 0x80, faAnyFile = 0x1FF;
+
+struct TSearchRec {
+  QString Name;  // file name without the folder
+  qint64 Size = 0;
+  int Attr = 0;
+  QDateTime Time;
+  struct State;
+  std::shared_ptr<State> FindHandle;
+};
+
+// Starts a search for Path (a folder plus a pattern with "*" and "?", such as
+// "/home/me/*.png"); entries are reported when they have one of the attribute
+// bits of Attr, or always for plain files. Returns 0 when an entry was found,
+// else a non-zero error code.
+int FindFirst(const QString& Path, int Attr, TSearchRec& F);
+int FindNext(TSearchRec& F);
+void FindClose(TSearchRec& F);
+
+bool DirExists(const QString& Name);
+bool FileExists(const QString& Name);
+// Creates the folder and every missing parent; true when it exists afterwards.
+bool ForceDirectories(const QString& Dir);
+// Removes an empty folder; true on success.
+bool RemoveDir(const QString& Dir);
+
+}  // namespace orv

@@ -1,0 +1,107 @@
+#pragma once
+// TCanvas: drawing on an image with the classic GDI rules, antialiasing off.
+//
+// - LineTo and Polyline leave out the end point; the pen position moves there.
+// - Rectangle(x1, y1, x2, y2) and Ellipse cover x1..x2-1 and y1..y2-1: outline
+//   in the pen (none with psClear), inside in the brush (none with bsClear).
+// - FillRect fills with the brush; FrameRect draws a one-pixel border in the
+//   brush colour; both cover Left..Right-1, Top..Bottom-1.
+// - TextOut puts the top-left of the text box at (X, Y), on a background of
+//   the brush colour unless the brush is bsClear; with Font()->Orientation()
+//   the text turns about (X, Y). TextRect does the same clipped to a rectangle
+//   and, with a solid brush, fills the rectangle first.
+// - CopyRect obeys CopyMode (cmDstInvert inverts the destination rectangle);
+//   the pen modes pmNot and pmXor invert or xor what lines and outlines cover.
+// - FloodFill fills with the brush colour from (X, Y): fsBorder up to a border
+//   of the given colour, fsSurface across the area of the given colour.
+//
+// Coordinates are logical pixels; an image with a device pixel ratio above 1
+// is drawn at that ratio.
+
+#include "TGraphicsObject.h"
+
+#include <QImage>
+#include <QList>
+#include <QPainter>
+
+#include <memory>
+
+namespace orv {
+
+class TBitmap;
+
+class TCanvas {
+public:
+  // A canvas on the given image (which must outlive the canvas), or on none yet.
+  explicit TCanvas(QImage* Image = nullptr);
+  ~TCanvas();
+  TCanvas(const TCanvas&) = delete;
+  TCanvas& operator=(const TCanvas&) = delete;
+
+  // Rebinds the canvas to another image (ends painting on the old one).
+  void SetImage(QImage* Image);
+  QImage* Image() const { return FImage; }
+  // Ends the open painter so that the image can be read, resized or copied.
+  void Flush();
+
+  TPen* Pen() { return &FPen; }
+  TBrush* Brush() { return &FBrush; }
+  TFont* Font() { return &FFont; }
+  TCopyMode CopyMode() const { return FCopyMode; }
+  void SetCopyMode(TCopyMode Value) { FCopyMode = Value; }
+  TPoint PenPos() const { return FPenPos; }
+  void SetPenPos(TPoint Value) { FPenPos = Value; }
+
+  // Clipping for all later drawing; an empty rectangle means no clipping.
+  void SetClipRect(const TRect& R);
+  TRect ClipRect() const;
+
+  void MoveTo(int X, int Y);
+  void LineTo(int X, int Y);
+  void Polyline(const QList<TPoint>& Points);
+  void Polygon(const QList<TPoint>& Points);
+  void Rectangle(int X1, int Y1, int X2, int Y2);
+  void Rectangle(const TRect& R) { Rectangle(R.Left, R.Top, R.Right, R.Bottom); }
+  void RoundRect(int X1, int Y1, int X2, int Y2, int X3, int Y3);
+  void Ellipse(int X1, int Y1, int X2, int Y2);
+  void Ellipse(const TRect& R) { Ellipse(R.Left, R.Top, R.Right, R.Bottom); }
+  // Arc and Pie of the ellipse in (X1, Y1, X2, Y2), counter-clockwise from the
+  // ray towards (X3, Y3) to the ray towards (X4, Y4).
+  void Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4);
+  void Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4);
+  void FillRect(const TRect& R);
+  void FrameRect(const TRect& R);
+
+  void TextOut(int X, int Y, const QString& Text);
+  void TextRect(const TRect& R, int X, int Y, const QString& Text);
+  int TextWidth(const QString& Text);
+  int TextHeight(const QString& Text);
+
+  void Draw(int X, int Y, TBitmap* Graphic);
+  void StretchDraw(const TRect& R, TBitmap* Graphic);
+  void CopyRect(const TRect& Dest, TCanvas* Source, const TRect& SourceRect);
+
+  void FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle);
+  // Colour of one pixel; clNone outside the image.
+  TColor Pixels(int X, int Y);
+  void SetPixels(int X, int Y, TColor Value);
+
+  // The open painter on the image, set up with no antialiasing, for drawing
+  // the GDI rules above do not cover. Its pen and brush are not kept in step
+  // with Pen() and Brush().
+  QPainter* Painter();
+
+private:
+  void ApplyPen(QPainter& p);
+  void ApplyBrush(QPainter& p);
+  QImage* FImage = nullptr;
+  std::unique_ptr<QPainter> FPainter;
+  TPen FPen;
+  TBrush FBrush;
+  TFont FFont;
+  TCopyMode FCopyMode = cmSrcCopy;
+  TPoint FPenPos;
+  TRect FClip;
+};
+
+}  // namespace orv

@@ -1,0 +1,169 @@
+#pragma once
+// TControl: every control is a QWidget and a TComponent.
+//
+// Qt events arrive as the framework's virtual methods (MouseDown, MouseMove,
+// MouseUp, Click, DblClick, KeyDown with Windows virtual-key codes, KeyPress,
+// KeyUp, DoMouseWheel, DoEnter, DoExit), whose base versions fire the
+// matching On... events. Qt's own setters and ours lead to the same place:
+// enabling, font changes, resizing and showing reach SetEnabled, FontChanged,
+// Resize and VisibleChanged whichever side made the change.
+//
+// A self-drawn control (TGraphicControl, TCustomControl) owns a surface, an
+// image of its client size. Canvas() draws on it at any time, so a setter may
+// call Paint() directly; paintEvent calls Paint() when the control was
+// invalidated and then copies the surface to the screen.
+
+#include "TCanvas.h"
+
+#include <QWidget>
+
+namespace orv {
+
+using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
+using TKeyEvent = std::function<void(TObject* Sender, std::uint16_t& Key, TShiftState Shift)>;
+using TKeyPressEvent = std::function<void(TObject* Sender, QChar& Key)>;
+using TMouseWheelEvent = std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
+
+class TControl : public QWidget, public TComponent {
+  Q_OBJECT
+
+public:
+  // When AOwner is a control it also becomes the Qt parent.
+  explicit TControl(TComponent* AOwner);
+  ~TControl() override;
+
+  QObject* AsQObject() override { return this; }
+
+  // ---- geometry and state
+  int Left() const { return x(); }
+  int Top() const { return y(); }
+  int Width() const { return width(); }
+  int Height() const { return height(); }
+  TRect ClientRect() const { return TRect(0, 0, width(), height()); }
+  virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+  void SetLeft(int Value) { SetBounds(Value, Top(), Width(), Height()); }
+  void SetTop(int Value) { SetBounds(Left(), Value, Width(), Height()); }
+  virtual void SetWidth(int Value) { SetBounds(Left(), Top(), Value, Height()); }
+  virtual void SetHeight(int Value) { SetBounds(Left(), Top(), Width(), Value); }
+  bool Enabled() const { return isEnabled(); }
+  virtual void SetEnabled(bool Value);
+  bool Visible() const { return isVisibleTo(parentWidget()) || (!parentWidget() && isVisible()); }
+  void SetVisible(bool Value) { setVisible(Value); }
+  bool Focused() const { return hasFocus(); }
+  virtual void SetFocus();
+  // Moves the focus to the next control in the tab order of the parent window.
+  void SelectNext(bool GoForward = true);
+  TControl* Parent() const;
+  void SetParent(QWidget* AParent);
+  // True once the control has been shown (its window exists).
+  bool HandleAllocated() const { return FHandleAllocated; }
+
+  TFont* Font() { return &FFont; }
+  TColor Color() const { return FColor; }
+  void SetColor(TColor Value);
+  TCursor Cursor() const { return FCursor; }
+  void SetCursor(TCursor Value);
+  QString Hint() const { return toolTip(); }
+  void SetHint(const QString& Value) { setToolTip(Value); }
+
+  // ---- painting
+  // The surface canvas (self-drawn controls only; null otherwise).
+  TCanvas* Canvas();
+  // Draws the control into its surface. The default fills it with Color().
+  virtual void Paint();
+  // Marks the surface for repainting at the next paint event.
+  void Invalidate();
+  // Paints now and shows the result.
+  void Repaint();
+  void Refresh() { Repaint(); }
+
+  // ---- events
+  TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
+  TNotifyEvent OnEnter;
+  TNotifyEvent OnExit;
+  TNotifyEvent OnResize;
+  TMouseEvent OnMouseDown;
+  TMouseEvent OnMouseUp;
+  TMouseMoveEvent OnMouseMove;
+  TKeyEvent OnKeyDown;
+  TKeyEvent OnKeyUp;
+  TKeyPressEvent OnKeyPress;
+  TMouseWheelEvent OnMouseWheel;
+
+  // ---- framework methods, overridden by the controls
+  virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void MouseMove(TShiftState Shift, int X, int Y);
+  virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void Click();
+  virtual void DblClick();
+  virtual void KeyDown(std::uint16_t& Key, TShiftState Shift);
+  virtual void KeyUp(std::uint16_t& Key, TShiftState Shift);
+  virtual void KeyPress(QChar& Key);
+  // Returns whether the wheel event was handled.
+  virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
+  virtual void DoEnter();
+  virtual void DoExit();
+
+protected:
+  // Called once, when the control's window first exists (first shown).
+  virtual void CreateWnd();
+  // Called after the size changed (the surface already has the new size).
+  virtual void Resize();
+  // Called after the font changed (Font() or QWidget::setFont).
+  virtual void FontChanged();
+  // Called after the enabled state changed from the Qt side (setEnabled).
+  virtual void EnabledChanged();
+  // Whether Tab and Shift+Tab reach KeyDown instead of moving the focus.
+  void SetWantTabs(bool Value) { FWantTabs = Value; }
+  // Makes this a self-drawn control with a surface (used by the base classes).
+  void SetSelfDrawn(bool Value);
+
+  bool event(QEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+  void changeEvent(QEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void wheelEvent(QWheelEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void keyReleaseEvent(QKeyEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+
+private:
+  void ResizeSurface();
+  void SyncFontFromWidget();
+  TFont FFont;
+  TColor FColor = clBtnFace;
+  TCursor FCursor = crDefault;
+  QImage FSurface;
+  std::unique_ptr<TCanvas> FCanvas;
+  bool FSelfDrawn = false;
+  bool FInvalid = true;
+  bool FInPaintEvent = false;
+  bool FHandleAllocated = false;
+  bool FWantTabs = false;
+  bool FMousePressed = false;
+  bool FSyncingFont = false;
+};
+
+// A self-drawn control that does not take the focus.
+class TGraphicControl : public TControl {
+  Q_OBJECT
+public:
+  explicit TGraphicControl(TComponent* AOwner);
+};
+
+// A self-drawn control that takes the focus (click and Tab).
+class TCustomControl : public TControl {
+  Q_OBJECT
+public:
+  explicit TCustomControl(TComponent* AOwner);
+};
+
+}  // namespace orv

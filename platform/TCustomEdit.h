@@ -1,0 +1,65 @@
+#pragma once
+// TCustomEdit and TEdit: a single-line edit box over QLineEdit.
+// Change() runs after every change of the text, whether typed or set by code;
+// its base version fires OnChange. Keys typed into the box reach KeyDown,
+// KeyPress and KeyUp (and their events) before the box handles them.
+
+#include "TControl.h"
+
+class QLineEdit;
+
+namespace orv {
+
+class TCustomEdit : public TControl {
+  Q_OBJECT
+
+public:
+  explicit TCustomEdit(TComponent* AOwner);
+
+  QString Text() const;
+  void SetText(const QString& Value);
+  bool ReadOnly() const;
+  void SetReadOnly(bool Value);
+  int MaxLength() const;
+  void SetMaxLength(int Value);
+  // Selection start (0-based character position) and length.
+  int SelStart() const;
+  void SetSelStart(int Value);
+  int SelLength() const;
+  void SetSelLength(int Value);
+  QString SelText() const;
+  void SetSelText(const QString& Value);
+  void SelectAll();
+  void ClearSelection();
+  bool AutoSelect() const { return FAutoSelect; }
+  void SetAutoSelect(bool Value) { FAutoSelect = Value; }
+  // Shows each character as "*" when true.
+  bool PasswordMode() const;
+  void SetPasswordMode(bool Value);
+  void CopyToClipboard();
+  void CutToClipboard();
+  void PasteFromClipboard();
+
+  TNotifyEvent OnChange;
+
+  // The Qt line edit inside the control.
+  QLineEdit* LineEdit() const { return FEdit; }
+
+protected:
+  // The change notification; fires OnChange.
+  virtual void Change();
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
+  void FontChanged() override;
+
+private:
+  QLineEdit* FEdit;
+  bool FAutoSelect = true;
+};
+
+class TEdit : public TCustomEdit {
+  Q_OBJECT
+public:
+  using TCustomEdit::TCustomEdit;
+};
+
+}  // namespace orv
