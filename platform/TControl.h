@@ -47,6 +47,7 @@ public:
   virtual void SetWidth(int Value) { SetBounds(Left(), Top(), Value, Height()); }
   virtual void SetHeight(int Value) { SetBounds(Left(), Top(), Width(), Value); }
   bool Enabled() const { return isEnabled(); }
+  // Overrides store their own state and call this; QWidget::setEnabled lands here too.
   virtual void SetEnabled(bool Value);
   bool Visible() const { return isVisibleTo(parentWidget()) || (!parentWidget() && isVisible()); }
   void SetVisible(bool Value) { setVisible(Value); }
@@ -113,8 +114,6 @@ protected:
   virtual void Resize();
   // Called after the font changed (Font() or QWidget::setFont).
   virtual void FontChanged();
-  // Called after the enabled state changed from the Qt side (setEnabled).
-  virtual void EnabledChanged();
   // Whether Tab and Shift+Tab reach KeyDown instead of moving the focus.
   void SetWantTabs(bool Value) { FWantTabs = Value; }
   // Makes this a self-drawn control with a surface (used by the base classes).
@@ -150,6 +149,7 @@ private:
   bool FWantTabs = false;
   bool FMousePressed = false;
   bool FSyncingFont = false;
+  bool FSettingEnabled = false;
 };
 
 // A self-drawn control that does not take the focus.

@@ -1,0 +1,350 @@
+#include "TControl.h"
+
+#include "KeyCodes.h"
+#include "Services.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include <cmath>
+
+namespace orv {
+
+namespace {
+
+QWidget* ParentWidgetOf(TComponent* AOwner) {
+  return AOwner ? dynamic_cast<QWidget*>(AOwner) : nullptr;
+}
+
+TMouseButton MouseButtonFromQt(Qt::MouseButton b) {
+  switch (b) {
+    case Qt::RightButton: return mbRight;
+    case Qt::MiddleButton: return mbMiddle;
+    default: return mbLeft;
+  }
+}
+
+int RoundCoord(qreal v) { return int(std::floor(v)); }
+
+}  // namespace
+
+TControl::TControl(TComponent* AOwner) : QWidget(ParentWidgetOf(AOwner)), TComponent(AOwner) {
+  FFont.SetHandle(font());
+  FFont.OnChange = [this](TObject*) {
+    if (FSyncingFont) return;
+    FSyncingFont = true;
+    setFont(FFont.Handle());
+    FSyncingFont = false;
+    FontChanged();
+  };
+}
+
+TControl::~TControl() {
+  // Owned components go first, while this widget is still whole.
+  FFont.OnChange = nullptr;
+}
+
+void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  setGeometry(ALeft, ATop, std::max(0, AWidth), std::max(0, AHeight));
+}
+
+void TControl::SetEnabled(bool Value) {
+  if (Value == isEnabled()) return;
+  FSettingEnabled = true;
+  setEnabled(Value);
+  FSettingEnabled = false;
+  Invalidate();
+}
+
+void TControl::SetFocus() { setFocus(Qt::OtherFocusReason); }
+
+void TControl::SelectNext(bool GoForward) {
+  QWidget* next = GoForward ? nextInFocusChain() : previousInFocusChain();
+  while (next && next != this && !(next->isEnabled() && next->isVisible() && (next->focusPolicy() & Qt::TabFocus)))
+    next = GoForward ? next->nextInFocusChain() : next->previousInFocusChain();
+  if (next && next != this) next->setFocus(GoForward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+TControl* TControl::Parent() const { return dynamic_cast<TControl*>(parentWidget()); }
+
+void TControl::SetParent(QWidget* AParent) {
+  const bool wasVisible = !isHidden();
+  setParent(AParent);
+  if (wasVisible) show();
+}
+
+void TControl::SetColor(TColor Value) {
+  if (Value == FColor) return;
+  FColor = Value;
+  Invalidate();
+}
+
+void TControl::SetCursor(TCursor Value) {
+  FCursor = Value;
+  setCursor(CursorShape(Value));
+}
+
+// ------------------------------------------------------------------ painting
+
+void TControl::SetSelfDrawn(bool Value) {
+  FSelfDrawn = Value;
+  setAttribute(Qt::WA_OpaquePaintEvent, Value);
+  if (Value) {
+    FCanvas = std::make_unique<TCanvas>();
+    ResizeSurface();
+  } else {
+    FCanvas.reset();
+    FSurface = QImage();
+  }
+}
+
+void TControl::ResizeSurface() {
+  if (!FCanvas) return;
+  const qreal dpr = devicePixelRatioF();
+  const QSize device(std::max(1, int(std::ceil(width() * dpr))), std::max(1, int(std::ceil(height() * dpr))));
+  if (FSurface.size() == device && FSurface.devicePixelRatio() == dpr) return;
+  FCanvas->Flush();
+  QImage next(device, QImage::Format_RGB32);
+  next.setDevicePixelRatio(dpr);
+  next.fill(ColorToQRgb(FColor));
+  FSurface = std::move(next);
+  FCanvas->SetImage(&FSurface);
+  FInvalid = true;
+}
+
+TCanvas* TControl::Canvas() {
+  if (!FCanvas) return nullptr;
+  // Whatever is drawn now has to reach the screen.
+  if (!FInPaintEvent) update();
+  return FCanvas.get();
+}
+
+void TControl::Paint() {
+  if (TCanvas* c = Canvas()) {
+    c->Brush()->SetColor(FColor);
+    c->Brush()->SetStyle(bsSolid);
+    c->FillRect(ClientRect());
+  }
+}
+
+void TControl::Invalidate() {
+  FInvalid = true;
+  update();
+}
+
+void TControl::Repaint() {
+  if (FSelfDrawn) {
+    FInvalid = false;
+    Paint();
+  }
+  update();
+}
+
+void TControl::paintEvent(QPaintEvent*) {
+  if (!FSelfDrawn) return;
+  ResizeSurface();  // follows a change of the screen's pixel ratio
+  FInPaintEvent = true;
+  if (FInvalid) {
+    FInvalid = false;
+    Paint();
+  }
+  FCanvas->Flush();
+  FInPaintEvent = false;
+  QPainter p(this);
+  p.drawImage(0, 0, FSurface);
+}
+
+// ------------------------------------------------------------- Qt's side
+
+bool TControl::event(QEvent* e) {
+  if (e->type() == QEvent::KeyPress && FWantTabs) {
+    auto* k = static_cast<QKeyEvent*>(e);
+    if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
+      keyPressEvent(k);
+      return true;
+    }
+  }
+  return QWidget::event(e);
+}
+
+void TControl::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+  ResizeSurface();
+  Resize();
+}
+
+void TControl::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  if (!FHandleAllocated) {
+    FHandleAllocated = true;
+    CreateWnd();
+  }
+  ResizeSurface();
+}
+
+void TControl::changeEvent(QEvent* e) {
+  QWidget::changeEvent(e);
+  switch (e->type()) {
+    case QEvent::EnabledChange:
+      if (!FSettingEnabled) {
+        SetEnabled(isEnabled());
+        Invalidate();
+      }
+      break;
+    case QEvent::FontChange:
+      SyncFontFromWidget();
+      break;
+    default:
+      break;
+  }
+}
+
+void TControl::SyncFontFromWidget() {
+  if (FSyncingFont) return;
+  FSyncingFont = true;
+  FFont.SetHandle(font());
+  FSyncingFont = false;
+  FontChanged();
+}
+
+void TControl::mousePressEvent(QMouseEvent* e) {
+  FMousePressed = e->button() == Qt::LeftButton;
+  if (focusPolicy() & Qt::ClickFocus) setFocus(Qt::MouseFocusReason);
+  const QPointF p = e->position();
+  MouseDown(MouseButtonFromQt(e->button()), ShiftStateFromQt(e->modifiers(), e->buttons()), RoundCoord(p.x()),
+            RoundCoord(p.y()));
+}
+
+void TControl::mouseMoveEvent(QMouseEvent* e) {
+  const QPointF p = e->position();
+  MouseMove(ShiftStateFromQt(e->modifiers(), e->buttons()), RoundCoord(p.x()), RoundCoord(p.y()));
+}
+
+void TControl::mouseReleaseEvent(QMouseEvent* e) {
+  const QPointF p = e->position();
+  const int x = RoundCoord(p.x()), y = RoundCoord(p.y());
+  const bool click = FMousePressed && e->button() == Qt::LeftButton && rect().contains(x, y);
+  if (e->button() == Qt::LeftButton) FMousePressed = false;
+  MouseUp(MouseButtonFromQt(e->button()), ShiftStateFromQt(e->modifiers(), e->buttons()), x, y);
+  if (click) Click();
+}
+
+void TControl::mouseDoubleClickEvent(QMouseEvent* e) {
+  const QPointF p = e->position();
+  FMousePressed = e->button() == Qt::LeftButton;
+  MouseDown(MouseButtonFromQt(e->button()), ShiftStateFromQt(e->modifiers(), e->buttons()).Include(ssDouble),
+            RoundCoord(p.x()), RoundCoord(p.y()));
+  if (e->button() == Qt::LeftButton) DblClick();
+}
+
+void TControl::wheelEvent(QWheelEvent* e) {
+  const QPointF p = e->position();
+  const int delta = e->angleDelta().y() != 0 ? e->angleDelta().y() : e->angleDelta().x();
+  if (DoMouseWheel(ShiftStateFromQt(e->modifiers(), e->buttons()), delta, TPoint(RoundCoord(p.x()), RoundCoord(p.y()))))
+    e->accept();
+  else
+    e->ignore();
+}
+
+void TControl::keyPressEvent(QKeyEvent* e) {
+  std::uint16_t key = QtKeyToVirtualKey(e->key(), e->modifiers());
+  const TShiftState shift = KeyShiftState(e);
+  if (key != 0) KeyDown(key, shift);
+  const QString text = e->text();
+  if (!text.isEmpty() && text[0].isPrint() && !shift.Contains(ssCtrl)) {
+    for (QChar ch : text) {
+      QChar c = ch;
+      KeyPress(c);
+    }
+  }
+  e->accept();
+}
+
+void TControl::keyReleaseEvent(QKeyEvent* e) {
+  std::uint16_t key = QtKeyToVirtualKey(e->key(), e->modifiers());
+  if (key != 0) KeyUp(key, KeyShiftState(e));
+  e->accept();
+}
+
+void TControl::focusInEvent(QFocusEvent* e) {
+  QWidget::focusInEvent(e);
+  DoEnter();
+}
+
+void TControl::focusOutEvent(QFocusEvent* e) {
+  QWidget::focusOutEvent(e);
+  DoExit();
+}
+
+// ------------------------------------------------- framework's virtual methods
+
+void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (OnMouseDown) OnMouseDown(this, Button, Shift, X, Y);
+}
+
+void TControl::MouseMove(TShiftState Shift, int X, int Y) {
+  if (OnMouseMove) OnMouseMove(this, Shift, X, Y);
+}
+
+void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (OnMouseUp) OnMouseUp(this, Button, Shift, X, Y);
+}
+
+void TControl::Click() {
+  if (OnClick) OnClick(this);
+}
+
+void TControl::DblClick() {
+  if (OnDblClick) OnDblClick(this);
+}
+
+void TControl::KeyDown(std::uint16_t& Key, TShiftState Shift) {
+  if (OnKeyDown) OnKeyDown(this, Key, Shift);
+}
+
+void TControl::KeyUp(std::uint16_t& Key, TShiftState Shift) {
+  if (OnKeyUp) OnKeyUp(this, Key, Shift);
+}
+
+void TControl::KeyPress(QChar& Key) {
+  if (OnKeyPress) OnKeyPress(this, Key);
+}
+
+bool TControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
+  bool handled = false;
+  if (OnMouseWheel) OnMouseWheel(this, Shift, WheelDelta, MousePos, handled);
+  return handled;
+}
+
+void TControl::DoEnter() {
+  if (OnEnter) OnEnter(this);
+}
+
+void TControl::DoExit() {
+  if (OnExit) OnExit(this);
+}
+
+void TControl::CreateWnd() {}
+
+void TControl::Resize() {
+  if (OnResize) OnResize(this);
+}
+
+void TControl::FontChanged() { Invalidate(); }
+
+// ------------------------------------------------------------- base classes
+
+TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner) {
+  SetSelfDrawn(true);
+  setFocusPolicy(Qt::NoFocus);
+}
+
+TCustomControl::TCustomControl(TComponent* AOwner) : TControl(AOwner) {
+  SetSelfDrawn(true);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+}  // namespace orv
