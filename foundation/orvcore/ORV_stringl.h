@@ -28,7 +28,8 @@ QString EnsureTrailingBkSlash(const QString& Path);
 // Text without control characters (line breaks, tabs and the like).
 QString RemoveControlChars(const QString& Text);
 // Value in fixed-point notation with Decimals decimals ("." as the decimal
-// point), padded with blanks at the left to at least Width characters.
+// point; an exact half rounds away from zero), padded with blanks at the
+// left to at least Width characters.
 QString strff(double Value, int Width, int Decimals);
 
 }  // namespace orv
