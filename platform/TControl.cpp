@@ -117,6 +117,7 @@ void TControl::ResizeSurface() {
 
 TCanvas* TControl::Canvas() {
   if (!FCanvas) return nullptr;
+  ResizeSurface();  // a hidden widget gets its resize event only when shown
   // Whatever is drawn now has to reach the screen.
   if (!FInPaintEvent) update();
   return FCanvas.get();
