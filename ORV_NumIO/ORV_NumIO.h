@@ -2,3 +2,4 @@
 // Numeric input: the number-text layer and the edit box TNumIO.
 
 #include "NumText.h"
+#include "TNumIO.h"
