@@ -5,4 +5,5 @@
 #include <orvcore.h>
 #include <orvplatform.h>
 
+#include <ORV_NumIO.h>
 #include <ORV_replist.h>
