@@ -252,10 +252,9 @@ bool CheckIfValidReplist(const QString& FName, const QString& DataID) {
 bool CheckIfValidReplist(QIODevice* Stream, const QString& DataID) {
   if (!Stream || !Stream->isReadable()) throw EInOutError(QStringLiteral("Stream is not open for reading"));
   const QString id = DataID.trimmed().toLower();
-  while (!Stream->atEnd()) {
-    const QByteArray line = Stream->readLine();
-    if (HeaderLineMatches(line, id)) return true;
-  }
+  QString line;
+  while (ReadLnStream(Stream, line))
+    if (HeaderLineMatches(line.toUtf8(), id)) return true;
   return false;
 }
 
