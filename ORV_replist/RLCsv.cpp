@@ -105,6 +105,20 @@ private:
   QByteArray FScratch;
 };
 
+// Opens a text file as UTF-8 (see TextAsUtf8); 0 or a TExchangeError.
+int OpenText(const QString& FName, detail::TFileBytes& File, QByteArray& Storage, QByteArrayView& Text) {
+  QString error;
+  switch (File.Open(FName, error)) {
+    case TFileResult::Ok:
+      Text = detail::TextAsUtf8(File.Bytes(), Storage);
+      return 0;
+    case TFileResult::OpenFailed:
+      return xeOpenFailed;
+    default:
+      return xeReadFailed;
+  }
+}
+
 }  // namespace
 
 int TRLData::ExportCSV(const QString& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders, bool IncludeCommonHeader,
@@ -171,90 +185,75 @@ int TRLData::ExportCSV(const QString& FName, TCSVDelimiters Delimiter, bool Incl
 }
 
 int TRLData::ImportCSV(const QString& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders) {
-  QByteArray data;
-  QString error;
-  switch (detail::ReadWholeFile(FName, data, error)) {
-    case TFileResult::Ok:
-      break;
-    case TFileResult::OpenFailed:
-      return xeOpenFailed;
-    default:
-      return xeReadFailed;
-  }
-  data = detail::TextAsUtf8(std::move(data));
+  detail::TFileBytes file;
+  QByteArray storage;
+  QByteArrayView text;
+  if (const int error = OpenText(FName, file, storage, text)) return error;
+  const char delim = DelimiterChar(Delimiter);
 
-  // The file is read into a fresh store first, so that a failure leaves the
-  // table as it was.
-  TStringArray fresh(nullptr, 1, 1);
-  std::vector<QString> names;
+  // First the shape, so that the store is made once at its final size.
   int cols = 1;
-  int rows = 0;
-  int capacity = 1;
-  TCsvReader reader(data, DelimiterChar(Delimiter));
-  TProgress progress(this, OnPercentDone, data.size());
-  qsizetype consumed = 0;
+  qint64 records = 0;
+  for (TCsvReader reader(text, delim); !reader.AtEnd(); ++records)
+    if (!reader.ReadRecord([&](int col, QByteArrayView) { cols = std::max(cols, col); })) return xeUnclosedQuote;
+  const bool header = IncludeColHeaders && records > 0;
+  const qint64 rows = records - (header ? 1 : 0);
+  if (rows >= INT_MAX || !detail::TableFitsText((cols + 1) * std::max<qint64>(rows, 1), text.size()))
+    return xeTooLarge;
+
+  // Then the cells, into a fresh store, so that a failure leaves the table
+  // as it was.
+  std::vector<QString> names;
+  TStringArray fresh(nullptr, 1, 1);
+  TProgress progress(this, OnPercentDone, text.size());
   try {
-    if (IncludeColHeaders && !reader.AtEnd()) {
-      if (!reader.ReadRecord([&](int col, QByteArrayView text) {
-            names.push_back(detail::CutText(QString::fromUtf8(text), MaxColNameLength));
-            cols = std::max(cols, col);
-          }))
-        return xeUnclosedQuote;
-    }
-    const auto onField = [&](int col, QByteArrayView text) {
-      if (col > fresh.NrOfColumns()) fresh.Resize(col, capacity);
-      cols = std::max(cols, col);
-      const bool check = col <= FNrOfCols && FColButMode[std::size_t(col - 1)] != cmNone;
-      if (!text.isEmpty() || check) detail::SetCellUtf8(fresh, col, rows, text, check ? ' ' : 0);
-    };
-    while (!reader.AtEnd()) {
-      if (rows == INT_MAX - 1) return xeOutOfMemory;
-      if (++rows > capacity) {
-        capacity = int(std::min<qint64>(qint64(capacity) * 2, INT_MAX - 1));
-        fresh.Resize(fresh.NrOfColumns(), capacity);
-      }
-      if (!reader.ReadRecord(onField)) return xeUnclosedQuote;
-      const qsizetype at = reader.Offset(data.constData());
+    fresh.Resize(cols, std::max(int(rows), 1));
+    TCsvReader reader(text, delim);
+    if (header)
+      reader.ReadRecord([&](int, QByteArrayView field) {
+        names.push_back(detail::CutText(QString::fromUtf8(field), MaxColNameLength));
+      });
+    std::vector<char> marks(std::size_t(cols) + 1, 0);  // unchecked mark of the check columns that stay
+    for (int c = 1; c <= std::min(cols, FNrOfCols); ++c) marks[std::size_t(c)] = IsCheckCol(c) ? ' ' : 0;
+    qsizetype consumed = 0;
+    for (int r = 1; r <= rows; ++r) {
+      reader.ReadRecord([&](int col, QByteArrayView field) {
+        const char mark = marks[std::size_t(col)];
+        if (!field.isEmpty() || mark) detail::SetCellUtf8(fresh, col, r, field, mark);
+      });
+      const qsizetype at = reader.Offset(text.data());
       progress.Advance(at - consumed);
       consumed = at;
     }
-    fresh.Resize(cols, std::max(rows, 1));
     ResizeColumnArrays(cols);
   } catch (const EORVDStructError&) {
-    return xeOutOfMemory;
+    return xeTooLarge;
   } catch (const std::bad_alloc&) {
-    return xeOutOfMemory;
+    return xeTooLarge;
   }
 
   fresh.SetAllocRowsBy(FStrings->AllocRowsBy());
   FStrings->Swap(fresh);
-  FNrOfRows = rows;
+  FNrOfRows = int(rows);
   FNrOfCols = cols;
   FSortColumnPrim = FSortColumnSec = -1;
   for (int c = 1; c <= int(names.size()); ++c) FColName[std::size_t(c - 1)] = names[std::size_t(c - 1)];
   UpdateFeedback();
   progress.Finish();
-  return rows;
+  return int(rows);
 }
 
 int TRLData::LoadLinesFromFile(int Column, int FirstRow, const QString& FName) {
   if (Column < 0 || Column > FNrOfCols || FirstRow < 1) return xeBadRange;
-  QByteArray data;
-  QString error;
-  switch (detail::ReadWholeFile(FName, data, error)) {
-    case TFileResult::Ok:
-      break;
-    case TFileResult::OpenFailed:
-      return xeOpenFailed;
-    default:
-      return xeReadFailed;
-  }
-  data = detail::TextAsUtf8(std::move(data));
+  detail::TFileBytes file;
+  QByteArray storage;
+  QByteArrayView text;
+  if (const int error = OpenText(FName, file, storage, text)) return error;
 
   // Line starts and lengths first, so that the table grows once.
   std::vector<QByteArrayView> lines;
-  const char* p = data.constData();
-  const char* end = p + data.size();
+  const char* p = text.data();
+  const char* end = p + text.size();
   while (p < end) {
     const char* s = p;
     while (p < end && *p != '\n' && *p != '\r') ++p;
@@ -262,11 +261,11 @@ int TRLData::LoadLinesFromFile(int Column, int FirstRow, const QString& FName) {
     if (p < end && *p++ == '\r' && p < end && *p == '\n') ++p;
   }
   const qint64 last = qint64(FirstRow) + qint64(lines.size()) - 1;
-  if (last >= INT_MAX) return xeOutOfMemory;
+  if (last >= INT_MAX || !detail::TableFitsText(qint64(FNrOfCols + 1) * last, text.size())) return xeTooLarge;
   try {
     if (last > FNrOfRows) SetNrRows(int(last));
   } catch (const EORVDStructError&) {
-    return xeOutOfMemory;
+    return xeTooLarge;
   }
   const bool check = IsCheckCol(Column);
   TProgress progress(this, OnPercentDone, qint64(lines.size()));

@@ -5,6 +5,7 @@
 #include "TRLData.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstring>
 
@@ -14,18 +15,35 @@ namespace {
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-bool IsNameStart(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':'; }
+enum : std::uint8_t { NameStart = 1, NameChar = 2 };
+constexpr std::array<std::uint8_t, 256> MakeNameTable() {
+  std::array<std::uint8_t, 256> t{};
+  for (int c = 0; c < 256; ++c) {
+    const bool start = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':';
+    const bool part = start || (c >= '0' && c <= '9') || c == '-' || c == '.';
+    t[std::size_t(c)] = std::uint8_t((start ? NameStart : 0) | (part ? NameChar : 0));
+  }
+  return t;
+}
+constexpr std::array<std::uint8_t, 256> NameTable = MakeNameTable();
 
-bool IsNameChar(char c) { return IsNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.'; }
+bool IsNameStart(char c) { return NameTable[std::uint8_t(c)] & NameStart; }
+bool IsNameChar(char c) { return NameTable[std::uint8_t(c)] & NameChar; }
 
-bool SameName(QByteArrayView a, const char* b) { return a.compare(QByteArrayView(b), Qt::CaseInsensitive) == 0; }
+// ASCII names compared without regard to case.
+bool SameName(QByteArrayView a, QByteArrayView b) {
+  if (a.size() != b.size()) return false;
+  for (qsizetype i = 0; i < a.size(); ++i)
+    if ((a[i] | 0x20) != (b[i] | 0x20)) return false;  // names hold letters, digits and _:-. only
+  return true;
+}
 
 QString NameText(QByteArrayView Name) { return QString::fromLatin1(Name.data(), Name.size()); }
 
 }  // namespace
 
 TRepListXmlTag TagOfName(QByteArrayView Name) {
-  if (SameName(Name, "cell")) return xmlCell;  // by far the most frequent
+  if (Name.size() == 4 && std::memcmp(Name.data(), "cell", 4) == 0) return xmlCell;  // by far the most frequent
   for (int t = xmlNumCols; t < xmlEndReplist; ++t)
     if (SameName(Name, RepListXmlTagNames[std::size_t(t)])) return TRepListXmlTag(t);
   return Name.size() > 0 && Name[0] == '/' && SameName(Name.sliced(1), "replist") ? xmlEndReplist : xmlInvalid;
@@ -37,11 +55,6 @@ void TXmlTableScanner::Fail(const QString& Fault) const {
   const qsizetype end = std::min(FPos, FText.size());
   const qsizetype line = 1 + std::count(FText.data() + FStart, FText.data() + end, '\n');
   throw EORVRLDataError(QStringLiteral("Class TRLData: malformed XML table, line %1 of the table: %2").arg(line).arg(Fault));
-}
-
-bool TXmlTableScanner::LooksAt(const char* s) const {
-  const qsizetype n = qsizetype(std::strlen(s));
-  return FPos + n <= FText.size() && std::memcmp(FText.data() + FPos, s, std::size_t(n)) == 0;
 }
 
 void TXmlTableScanner::Expect(char c, const char* What) {
@@ -156,7 +169,7 @@ QByteArrayView TXmlTableScanner::ReadContent(QByteArrayView Name) {
     if (!scratch && plain && LooksAt("</")) {
       const qsizetype at = FPos;
       const TTag end = ReadTag(nullptr, nullptr);
-      if (end.Name.compare(Name, Qt::CaseInsensitive) != 0) {
+      if (!SameName(end.Name, Name)) {
         FPos = at;
         Fail(QStringLiteral("</%1> was expected").arg(NameText(Name)));
       }
@@ -189,7 +202,7 @@ QByteArrayView TXmlTableScanner::ReadContent(QByteArrayView Name) {
       FPos = at;
       Fail(QStringLiteral("element <%1> inside <%2>").arg(NameText(tag.Name), NameText(Name)));
     }
-    if (tag.Name.compare(Name, Qt::CaseInsensitive) != 0) {
+    if (!SameName(tag.Name, Name)) {
       FPos = at;
       Fail(QStringLiteral("</%1> was expected").arg(NameText(Name)));
     }
@@ -220,7 +233,7 @@ void TXmlTableScanner::SkipElement(QByteArrayView Name) {
       if (!tag.SelfClosing) open.push_back(tag.Name);
       continue;
     }
-    if (tag.Name.compare(open.back(), Qt::CaseInsensitive) != 0) {
+    if (!SameName(tag.Name, open.back())) {
       FPos = at;
       Fail(QStringLiteral("</%1> was expected").arg(NameText(open.back())));
     }

@@ -12,6 +12,7 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <cstring>
 #include <vector>
 
 namespace orv::detail {
@@ -62,7 +63,11 @@ private:
   char Peek(qsizetype Ahead = 0) const {
     return FPos + Ahead < FText.size() ? FText[FPos + Ahead] : '\0';
   }
-  bool LooksAt(const char* s) const;
+  template <std::size_t N>
+  bool LooksAt(const char (&s)[N]) const {
+    constexpr qsizetype n = N - 1;
+    return FPos + n <= FText.size() && std::memcmp(FText.data() + FPos, s, std::size_t(n)) == 0;
+  }
 
   QByteArrayView FText;
   qsizetype FStart;

@@ -190,6 +190,9 @@ TEST_F(CsvFiles, ImportErrorsLeaveTheTableAsItWas) {
   EXPECT_EQ(d.ImportCSV(Path("open.csv"), csvComma, false), xeUnclosedQuote);
   EXPECT_EQ(d.ImportCSV(Path("missing.csv"), csvComma, false), xeOpenFailed);
   EXPECT_EQ(d.ImportCSV(dir.path(), csvComma, false), xeOpenFailed) << "a folder is not a file";
+  // 10 kB of text asking for 5001 x 5001 cells: a ragged first row and many empty ones.
+  WriteBytes("bomb.csv", QByteArray(5000, ',') + "\n" + QByteArray(5000, '\n'));
+  EXPECT_EQ(d.ImportCSV(Path("bomb.csv"), csvComma, false), xeTooLarge);
   EXPECT_EQ(d.NrOfRows(), 1);
   EXPECT_EQ(d.GetElem(1, 1), "before");
 }

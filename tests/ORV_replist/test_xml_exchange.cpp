@@ -205,6 +205,7 @@ TEST_F(XmlTest, MalformedTablesRaiseAndLeaveTheObjectUnchanged) {
       {QString(good).replace("</colname>", "</colname><checkedcolumn c=\"1\">maybe</checkedcolumn>"),
        "<checkedcolumn> must hold box, radio or none"},
       {QString(good).replace("<numrows>2", "<numrows>2</numrows><numrows>2"), "<numrows> is given twice"},
+      {QString(good).replace(">2</numrows", ">100000000</numrows"), "a table of 2 columns and 100000000 rows is far larger than its text"},
   };
   for (const auto& c : cases) {
     TRLData d(nullptr);

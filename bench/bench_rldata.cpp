@@ -1,0 +1,253 @@
+// Report data: 1,000,000 rows x 5 columns of mixed numbers and text in
+// TRLData (fill, sort by one and two columns, unsort, CSV and XML out and
+// in, bytes per cell), and the same data in a QStandardItemModel sorted
+// through a QSortFilterProxyModel. The last benchmark prints the ratios.
+
+#include "bench_main.h"
+
+#include <ORV_replist.h>
+
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTemporaryDir>
+#include <QFileInfo>
+
+#include <malloc.h>
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <random>
+#include <vector>
+
+using namespace orv;
+
+namespace {
+
+constexpr int Rows = 1000000;
+constexpr int Cols = 5;
+
+// All cell texts in one UTF-16 buffer, so that generating them is not part
+// of any measurement and costs little memory.
+struct TSource {
+  std::vector<char16_t> Text;
+  std::vector<std::uint32_t> Start;  // Rows * Cols + 1 offsets
+  QString Cell(int Row, int Col) const {  // 0-based
+    const std::size_t i = std::size_t(Row) * Cols + std::size_t(Col);
+    return QString::fromRawData(reinterpret_cast<const QChar*>(Text.data() + Start[i]), Start[i + 1] - Start[i]);
+  }
+};
+
+const TSource& Source() {
+  static const TSource source = [] {
+    static const char* const first[] = {"Anna", "Jörg", "Zoë", "Mehmet", "Li", "Søren", "Marie", "José", "Kim", "Olga"};
+    static const char* const last[] = {"Müller", "Smith", "García", "Nakamura", "Kowalski", "Dubois", "O'Brien", "Rossi"};
+    static const char* const words[] = {"red", "Widget", "shipped", "pending", "größe", "box", "A4", "urgent", "note", "x"};
+    std::mt19937 rng(2024);
+    TSource s;
+    s.Text.reserve(std::size_t(Rows) * 50);
+    s.Start.reserve(std::size_t(Rows) * Cols + 1);
+    const auto add = [&](const QString& t) {
+      s.Start.push_back(std::uint32_t(s.Text.size()));
+      s.Text.insert(s.Text.end(), t.utf16(), t.utf16() + t.size());
+    };
+    for (int r = 0; r < Rows; ++r) {
+      add(QString::number(rng() % 10000000));                                          // id
+      add(QString::number(double(rng() % 10000000) / 100.0, 'f', 2));                  // amount
+      add(QString::fromUtf8(first[rng() % 10]) + ' ' + QString::fromUtf8(last[rng() % 8]));  // name
+      add(QStringLiteral("2023-%1-%2").arg(rng() % 12 + 1, 2, 10, QLatin1Char('0')).arg(rng() % 28 + 1, 2, 10, QLatin1Char('0')));
+      QString note;
+      for (int w = int(rng() % 4); w >= 0; --w) note += QString::fromUtf8(words[rng() % 10]) + (w ? " " : "");
+      add(note);                                                                        // free text
+    }
+    s.Start.push_back(std::uint32_t(s.Text.size()));
+    return s;
+  }();
+  return source;
+}
+
+std::size_t HeapInUse() {
+  const struct mallinfo2 m = mallinfo2();
+  return m.uordblks + m.hblkhd;
+}
+
+using Clock = std::chrono::steady_clock;
+double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
+
+void FillTable(TRLData& d) {
+  const TSource& src = Source();
+  d.SetNrCols(Cols);
+  d.SetNrRows(Rows);
+  for (int r = 0; r < Rows; ++r)
+    for (int c = 0; c < Cols; ++c) d.SetElem(c + 1, r + 1, src.Cell(r, c));
+}
+
+// The filled table the sort and export benchmarks share.
+std::unique_ptr<TRLData> FilledData;
+TRLData& Filled() {
+  if (!FilledData) {
+    FilledData = std::make_unique<TRLData>(nullptr);
+    FillTable(*FilledData);
+  }
+  return *FilledData;
+}
+
+QString TempPath(const char* name) {
+  static QTemporaryDir dir;
+  return dir.filePath(QString::fromLatin1(name));
+}
+
+// Mean seconds per iteration of each measurement, for the summary.
+struct TResults {
+  double Fill = 0, Sort1 = 0, Sort2 = 0, UnSort = 0, CsvOut = 0, CsvIn = 0, XmlOut = 0, XmlIn = 0;
+  double QtFill = 0, QtSort = 0;
+  double Bytes = 0, QtBytes = 0;
+  qint64 CsvSize = 0, XmlSize = 0;
+} R;
+
+// Runs Body once per iteration, timed by hand; Setup runs untimed before each.
+template <class SetupFn, class BodyFn>
+void Measure(benchmark::State& state, double& Mean, SetupFn&& Setup, BodyFn&& Body) {
+  Source();
+  double total = 0;
+  int n = 0;
+  for (auto _ : state) {
+    Setup();
+    const auto t0 = Clock::now();
+    Body();
+    const double s = Seconds(t0);
+    state.SetIterationTime(s);
+    total += s;
+    ++n;
+  }
+  Mean = total / n;
+}
+
+void BM_RLData_Fill(benchmark::State& state) {
+  std::unique_ptr<TRLData> d;
+  std::size_t before = 0;
+  Measure(state, R.Fill, [&] {
+    d.reset();
+    before = HeapInUse();
+    d = std::make_unique<TRLData>(nullptr);
+  }, [&] { FillTable(*d); });
+  R.Bytes = double(HeapInUse() - before) / (double(Rows) * Cols);
+  state.counters["bytes_per_cell"] = R.Bytes;
+  state.counters["cells_per_s"] = benchmark::Counter(double(Rows) * Cols, benchmark::Counter::kIsIterationInvariantRate);
+}
+
+void BM_RLData_Sort1(benchmark::State& state) {
+  TRLData& d = Filled();
+  Measure(state, R.Sort1, [&] { d.UnSort(); }, [&] { d.Sort(3, -1, true); });
+}
+
+void BM_RLData_Sort2(benchmark::State& state) {
+  TRLData& d = Filled();
+  Measure(state, R.Sort2, [&] { d.UnSort(); }, [&] { d.Sort(3, 2, true, false); });
+}
+
+void BM_RLData_UnSort(benchmark::State& state) {
+  TRLData& d = Filled();
+  Measure(state, R.UnSort, [&] { d.Sort(1, -1, true); }, [&] { d.UnSort(); });
+}
+
+void BM_RLData_CsvExport(benchmark::State& state) {
+  TRLData& d = Filled();
+  Measure(state, R.CsvOut, [] {}, [&] { d.ExportCSV(TempPath("t.csv"), csvComma, true, false, 1, 1, Cols, Rows); });
+  R.CsvSize = QFileInfo(TempPath("t.csv")).size();
+  state.SetBytesProcessed(state.iterations() * R.CsvSize);
+}
+
+void BM_RLData_CsvImport(benchmark::State& state) {
+  Filled().ExportCSV(TempPath("t.csv"), csvComma, true, false, 1, 1, Cols, Rows);
+  R.CsvSize = QFileInfo(TempPath("t.csv")).size();
+  std::unique_ptr<TRLData> d;
+  Measure(state, R.CsvIn, [&] { d = std::make_unique<TRLData>(nullptr); },
+          [&] { d->ImportCSV(TempPath("t.csv"), csvComma, true); });
+  if (d->NrOfRows() != Rows) state.SkipWithError("import lost rows");
+  state.SetBytesProcessed(state.iterations() * R.CsvSize);
+}
+
+void BM_RLData_XmlWrite(benchmark::State& state) {
+  TRLData& d = Filled();
+  Measure(state, R.XmlOut, [] {}, [&] { d.SaveAsXMLFile(TempPath("t.xml"), "bench"); });
+  R.XmlSize = QFileInfo(TempPath("t.xml")).size();
+  state.SetBytesProcessed(state.iterations() * R.XmlSize);
+}
+
+void BM_RLData_XmlRead(benchmark::State& state) {
+  Filled().SaveAsXMLFile(TempPath("t.xml"), "bench");
+  R.XmlSize = QFileInfo(TempPath("t.xml")).size();
+  std::unique_ptr<TRLData> d;
+  Measure(state, R.XmlIn, [&] { d = std::make_unique<TRLData>(nullptr); },
+          [&] { d->LoadFromXMLFile(TempPath("t.xml"), "bench"); });
+  if (d->NrOfRows() != Rows) state.SkipWithError("read lost rows");
+  state.SetBytesProcessed(state.iterations() * R.XmlSize);
+}
+
+// The Qt pair: one iteration each (together about 15 s).
+std::unique_ptr<QStandardItemModel> QtModel;
+
+void BM_Qt_StandardItemModel_Fill(benchmark::State& state) {
+  FilledData.reset();  // give the memory back, so both sides start alike
+  std::size_t before = 0;
+  Measure(state, R.QtFill, [&] {
+    QtModel.reset();
+    before = HeapInUse();
+    QtModel = std::make_unique<QStandardItemModel>(Rows, Cols);
+  }, [&] {
+    const TSource& src = Source();
+    for (int r = 0; r < Rows; ++r)
+      for (int c = 0; c < Cols; ++c) {
+        const QString raw = src.Cell(r, c);
+        QtModel->setItem(r, c, new QStandardItem(QString(raw.constData(), raw.size())));
+      }
+  });
+  R.QtBytes = double(HeapInUse() - before) / (double(Rows) * Cols);
+  state.counters["bytes_per_cell"] = R.QtBytes;
+}
+
+void BM_Qt_SortFilterProxy_Sort1(benchmark::State& state) {
+  QSortFilterProxyModel proxy;
+  proxy.setSourceModel(QtModel.get());
+  Measure(state, R.QtSort, [] {}, [&] { proxy.sort(2, Qt::AscendingOrder); });
+  proxy.setSourceModel(nullptr);
+  QtModel.reset();
+}
+
+void BM_Summary(benchmark::State& state) {
+  for (auto _ : state) {
+  }
+  const double mb = 1024.0 * 1024.0;
+  state.counters["fill_x_faster"] = R.QtFill / R.Fill;
+  state.counters["sort_x_faster"] = R.QtSort / R.Sort1;
+  state.counters["memory_ratio"] = R.Bytes / R.QtBytes;
+  std::printf("\nReport data, %d rows x %d columns, side by side:\n", Rows, Cols);
+  std::printf("  fill      TRLData %7.3f s   QStandardItemModel %7.3f s   %5.1fx faster (target >= 10x)\n", R.Fill,
+              R.QtFill, R.QtFill / R.Fill);
+  std::printf("  sort      TRLData %7.3f s   QSortFilterProxyModel %7.3f s %5.1fx faster (target >= 10x)\n", R.Sort1,
+              R.QtSort, R.QtSort / R.Sort1);
+  std::printf("  memory    TRLData %5.1f B/cell  QStandardItemModel %5.1f B/cell  ratio 1/%.1f (target >= 1/5)\n",
+              R.Bytes, R.QtBytes, R.QtBytes / R.Bytes);
+  std::printf("  sort by two columns %.3f s, unsort %.3f s\n", R.Sort2, R.UnSort);
+  std::printf("  CSV export %6.0f MB/s, import %6.0f MB/s (%.1f MB; target >= 300 MB/s)\n", R.CsvSize / mb / R.CsvOut,
+              R.CsvSize / mb / R.CsvIn, R.CsvSize / mb);
+  std::printf("  XML write  %6.0f MB/s, read   %6.0f MB/s (%.1f MB; target >= 100 MB/s)\n\n", R.XmlSize / mb / R.XmlOut,
+              R.XmlSize / mb / R.XmlIn, R.XmlSize / mb);
+}
+
+}  // namespace
+
+BENCHMARK(BM_RLData_Fill)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+BENCHMARK(BM_RLData_Sort1)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+BENCHMARK(BM_RLData_Sort2)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+BENCHMARK(BM_RLData_UnSort)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+BENCHMARK(BM_RLData_CsvExport)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+BENCHMARK(BM_RLData_CsvImport)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+BENCHMARK(BM_RLData_XmlWrite)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+BENCHMARK(BM_RLData_XmlRead)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+BENCHMARK(BM_Qt_StandardItemModel_Fill)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
+BENCHMARK(BM_Qt_SortFilterProxy_Sort1)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
+BENCHMARK(BM_Summary)->Iterations(1);
+
+ORV_BENCHMARK_MAIN();
