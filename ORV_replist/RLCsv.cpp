@@ -191,40 +191,59 @@ int TRLData::ImportCSV(const QString& FName, TCSVDelimiters Delimiter, bool Incl
   if (const int error = OpenText(FName, file, storage, text)) return error;
   const char delim = DelimiterChar(Delimiter);
 
-  // First the shape, so that the store is made once at its final size.
+  // Rows are made once for the number of line ends (records cannot be more,
+  // unless line ends are mixed), columns as the records ask for them.
+  const qint64 lineEnds =
+      std::max(std::count(text.begin(), text.end(), '\n'), std::count(text.begin(), text.end(), '\r')) + 1;
+  int capacity = int(std::min<qint64>(lineEnds, INT_MAX - 1));
   int cols = 1;
-  qint64 records = 0;
-  for (TCsvReader reader(text, delim); !reader.AtEnd(); ++records)
-    if (!reader.ReadRecord([&](int col, QByteArrayView) { cols = std::max(cols, col); })) return xeUnclosedQuote;
-  const bool header = IncludeColHeaders && records > 0;
-  const qint64 rows = records - (header ? 1 : 0);
-  if (rows >= INT_MAX || !detail::TableFitsText((cols + 1) * std::max<qint64>(rows, 1), text.size()))
-    return xeTooLarge;
-
-  // Then the cells, into a fresh store, so that a failure leaves the table
-  // as it was.
+  int rows = 0;
   std::vector<QString> names;
   TStringArray fresh(nullptr, 1, 1);
+  TCsvReader reader(text, delim);
   TProgress progress(this, OnPercentDone, text.size());
+  qsizetype consumed = 0;
   try {
-    fresh.Resize(cols, std::max(int(rows), 1));
-    TCsvReader reader(text, delim);
-    if (header)
-      reader.ReadRecord([&](int, QByteArrayView field) {
-        names.push_back(detail::CutText(QString::fromUtf8(field), MaxColNameLength));
-      });
-    std::vector<char> marks(std::size_t(cols) + 1, 0);  // unchecked mark of the check columns that stay
-    for (int c = 1; c <= std::min(cols, FNrOfCols); ++c) marks[std::size_t(c)] = IsCheckCol(c) ? ' ' : 0;
-    qsizetype consumed = 0;
-    for (int r = 1; r <= rows; ++r) {
-      reader.ReadRecord([&](int col, QByteArrayView field) {
-        const char mark = marks[std::size_t(col)];
-        if (!field.isEmpty() || mark) detail::SetCellUtf8(fresh, col, r, field, mark);
-      });
+    const auto widen = [&](int col) {
+      if (col <= fresh.NrOfColumns()) return true;
+      if (!detail::TableFitsText(qint64(col + 1) * capacity, text.size())) return false;
+      fresh.Resize(col, capacity);
+      return true;
+    };
+    if (!detail::TableFitsText(qint64(2) * capacity, text.size())) return xeTooLarge;
+    fresh.Resize(1, capacity);
+    if (IncludeColHeaders && !reader.AtEnd()) {
+      if (!reader.ReadRecord([&](int col, QByteArrayView field) {
+            names.push_back(detail::CutText(QString::fromUtf8(field), MaxColNameLength));
+            cols = std::max(cols, col);
+          }))
+        return xeUnclosedQuote;
+      if (!widen(cols)) return xeTooLarge;
+    }
+    bool fits = true;
+    const auto onField = [&](int col, QByteArrayView field) {
+      if (col > cols) {
+        fits = fits && widen(col);
+        if (!fits) return;
+        cols = col;
+      }
+      const char mark = col <= FNrOfCols && IsCheckCol(col) ? ' ' : 0;
+      if (!field.isEmpty() || mark) detail::SetCellUtf8(fresh, col, rows, field, mark);
+    };
+    while (!reader.AtEnd()) {
+      if (++rows > capacity) {  // mixed line ends: more records than expected
+        if (capacity == INT_MAX - 1) return xeTooLarge;
+        capacity = int(std::min<qint64>(qint64(capacity) * 2, INT_MAX - 1));
+        if (!detail::TableFitsText(qint64(cols + 1) * capacity, text.size())) return xeTooLarge;
+        fresh.Resize(std::max(cols, fresh.NrOfColumns()), capacity);
+      }
+      if (!reader.ReadRecord(onField)) return xeUnclosedQuote;
+      if (!fits) return xeTooLarge;
       const qsizetype at = reader.Offset(text.data());
       progress.Advance(at - consumed);
       consumed = at;
     }
+    fresh.Resize(cols, std::max(rows, 1));
     ResizeColumnArrays(cols);
   } catch (const EORVDStructError&) {
     return xeTooLarge;
@@ -234,13 +253,13 @@ int TRLData::ImportCSV(const QString& FName, TCSVDelimiters Delimiter, bool Incl
 
   fresh.SetAllocRowsBy(FStrings->AllocRowsBy());
   FStrings->Swap(fresh);
-  FNrOfRows = int(rows);
+  FNrOfRows = rows;
   FNrOfCols = cols;
   FSortColumnPrim = FSortColumnSec = -1;
   for (int c = 1; c <= int(names.size()); ++c) FColName[std::size_t(c - 1)] = names[std::size_t(c - 1)];
   UpdateFeedback();
   progress.Finish();
-  return int(rows);
+  return rows;
 }
 
 int TRLData::LoadLinesFromFile(int Column, int FirstRow, const QString& FName) {
