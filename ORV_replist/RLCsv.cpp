@@ -56,6 +56,31 @@ public:
   // Reads one record; false when a quoted field is not closed.
   template <class FieldFn>
   bool ReadRecord(FieldFn&& OnField) {
+    // The usual line, without quotes and without a lone CR, is split with
+    // memchr; anything else is read character by character below.
+    if (FLf < FPos) {
+      FLf = static_cast<const char*>(std::memchr(FPos, '\n', std::size_t(FEnd - FPos)));
+      if (!FLf) FLf = FEnd;
+    }
+    const std::size_t span = std::size_t(FLf - FPos);
+    if (!std::memchr(FPos, '"', span)) {
+      const auto* cr = static_cast<const char*>(std::memchr(FPos, '\r', span));
+      if (!cr || cr + 1 == FLf) {
+        const char* lineEnd = cr ? cr : FLf;
+        const char* s = FPos;
+        for (int col = 1;; ++col) {
+          const auto* d = static_cast<const char*>(std::memchr(s, FDelim, std::size_t(lineEnd - s)));
+          if (!d) {
+            OnField(col, QByteArrayView(s, lineEnd - s));
+            break;
+          }
+          OnField(col, QByteArrayView(s, d - s));
+          s = d + 1;
+        }
+        FPos = FLf < FEnd ? FLf + 1 : FEnd;
+        return true;
+      }
+    }
     for (int col = 1;; ++col) {
       QByteArrayView field;
       if (FPos < FEnd && *FPos == '"') {
@@ -101,9 +126,17 @@ private:
 
   const char* FPos;
   const char* FEnd;
+  const char* FLf = nullptr;  // the next line feed at or behind FPos (FEnd: none)
   char FDelim;
   QByteArray FScratch;
 };
+
+qint64 CountByte(QByteArrayView Text, char c) {
+  qint64 n = 0;
+  const char* end = Text.data() + Text.size();
+  for (const char* p = Text.data(); (p = static_cast<const char*>(std::memchr(p, c, std::size_t(end - p)))); ++p) ++n;
+  return n;
+}
 
 // Opens a text file as UTF-8 (see TextAsUtf8); 0 or a TExchangeError.
 int OpenText(const QString& FName, detail::TFileBytes& File, QByteArray& Storage, QByteArrayView& Text) {
@@ -193,8 +226,7 @@ int TRLData::ImportCSV(const QString& FName, TCSVDelimiters Delimiter, bool Incl
 
   // Rows are made once for the number of line ends (records cannot be more,
   // unless line ends are mixed), columns as the records ask for them.
-  const qint64 lineEnds =
-      std::max(std::count(text.begin(), text.end(), '\n'), std::count(text.begin(), text.end(), '\r')) + 1;
+  const qint64 lineEnds = std::max(CountByte(text, '\n'), CountByte(text, '\r')) + 1;
   int capacity = int(std::min<qint64>(lineEnds, INT_MAX - 1));
   int cols = 1;
   int rows = 0;
@@ -221,13 +253,17 @@ int TRLData::ImportCSV(const QString& FName, TCSVDelimiters Delimiter, bool Incl
       if (!widen(cols)) return xeTooLarge;
     }
     bool fits = true;
+    // The unchecked mark of the check columns that stay, by column.
+    std::vector<char> marks(std::size_t(std::max(cols, FNrOfCols)) + 1, 0);
+    for (int c = 1; c <= FNrOfCols; ++c) marks[std::size_t(c)] = IsCheckCol(c) ? ' ' : 0;
     const auto onField = [&](int col, QByteArrayView field) {
       if (col > cols) {
         fits = fits && widen(col);
         if (!fits) return;
         cols = col;
+        if (std::size_t(col) >= marks.size()) marks.resize(std::size_t(col) + 1, 0);
       }
-      const char mark = col <= FNrOfCols && IsCheckCol(col) ? ' ' : 0;
+      const char mark = marks[std::size_t(col)];
       if (!field.isEmpty() || mark) detail::SetCellUtf8(fresh, col, rows, field, mark);
     };
     while (!reader.AtEnd()) {

@@ -52,6 +52,9 @@ private:
     bool SelfClosing = false;  // <name/>
   };
   void SkipMisc();
+  // The fast path for a cell exactly as the writer writes it; false (nothing
+  // read) for anything else, which the general path then reads.
+  bool ReadWrittenCell(TXmlElement& E);
   bool SkipSpecial();
   TTag ReadTag(TXmlElement* Attributes, QString* Id);
   QByteArrayView ReadName();
