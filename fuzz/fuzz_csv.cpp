@@ -4,7 +4,9 @@
 
 #include <ORV_replist.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -14,8 +16,11 @@ using namespace orv;
 
 namespace {
 
+// In memory where there is such a file system: saving syncs the file to disk.
 const QTemporaryDir& Dir() {
-  static const QTemporaryDir dir;
+  static const QTemporaryDir dir(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                                     ? QStringLiteral("/dev/shm/fuzz_csv-XXXXXX")
+                                     : QDir::tempPath() + QStringLiteral("/fuzz_csv-XXXXXX"));
   return dir;
 }
 
