@@ -237,6 +237,7 @@ void TNumIO2::KeyUp(std::uint16_t& Key, TShiftState Shift) {
 }
 
 void TNumIO2::RemoveSelection() {
+  if (FSelBegin == FSelEnd) return;
   FInBuffer.remove(FSelBegin, FSelEnd - FSelBegin);
   FCaretPos = FSelEnd = FSelBegin;
 }
@@ -335,6 +336,7 @@ void TNumIO2::HandleKey(std::uint16_t Key) {
     refused = true;
   }
   if (refused && FBeep) MessageBeep(0xFFFF);
+  ClampPositions();  // an empty selection may lie behind a shortened buffer
 
   // Fixed-point decimals are typed over: the character after the caret is selected.
   if (FInputFormat == itFixPoint) {
@@ -416,8 +418,9 @@ void TNumIO2::MouseMove(TShiftState Shift, int X, int Y) {
     if (Y > 0 && Y < Height() - GaugeStrip()) {
       // The selection runs from where the button went down to the mouse.
       const int p = XCoordsToCharPos(X);
-      FSelBegin = std::min(FSelAnchor, p);
-      FSelEnd = std::max(FSelAnchor, p);
+      const int anchor = std::min(FSelAnchor, int(FInBuffer.size()));
+      FSelBegin = std::min(anchor, p);
+      FSelEnd = std::max(anchor, p);
       FCaretPos = p;
       Repaint();
     }

@@ -84,7 +84,7 @@ protected:
     ASSERT_TRUE(partial || N->CheckValidity(t)) << Config << " step " << Step << ": \"" << t.left(80).toStdString() << "\"";
     const int len = int(t.size());
     ASSERT_TRUE(N->SelBegin() >= 0 && N->SelBegin() <= N->SelEnd() && N->SelEnd() <= len)
-        << Config << " step " << Step;
+        << Config << " step " << Step << ": " << N->SelBegin() << ".." << N->SelEnd() << " of " << len;
     ASSERT_TRUE(N->CaretPos() >= 0 && N->CaretPos() <= len) << Config << " step " << Step;
   }
 
