@@ -316,7 +316,7 @@ protected:
 private:
   // Painting pieces.
   int TextWidthOf(const QString& S) const;
-  int TextHeightOf(const QString& S) const;
+  int LineHeight() const;
   int ButtonsWidth() const;
   // The frame-line colour pair of styles 2..5 (upper-left, lower-right).
   void EdgeColors(TFrameStyle Style, TColor& UpperLeft, TColor& LowerRight) const;

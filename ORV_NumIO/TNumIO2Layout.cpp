@@ -19,9 +19,6 @@ bool Store(T& Field, const T& Value) {
   return true;
 }
 
-// Sample whose height centres a text line vertically.
-const QString kTextHeightSample = QStringLiteral("(8g]}\u00DC\u00C4\u00A7");
-
 constexpr TColor kDimGray = 0x808080;
 constexpr TColor kSilver = 0xC0C0C0;
 constexpr int kMinHeight = 18;
@@ -241,12 +238,13 @@ void TNumIO2::SetEnabled(bool Value) {
 
 int TNumIO2::TextWidthOf(const QString& S) const { return QFontMetrics(font()).horizontalAdvance(S); }
 
-// The line height of the font, as the canvas measures a text's height.
-int TNumIO2::TextHeightOf(const QString&) const { return QFontMetrics(font()).height(); }
+// The canvas measures every text, the centring sample "(8g]}ÜÄ§" and "E0"
+// alike, as one line of the font.
+int TNumIO2::LineHeight() const { return QFontMetrics(font()).height(); }
 
 int TNumIO2::GaugeStrip() const { return FGaugeVisible ? FGaugeHeight + FGaugeTopMargin + 1 : 0; }
 
-int TNumIO2::TextTop() const { return (Height() - GaugeStrip() - TextHeightOf(kTextHeightSample)) / 2; }
+int TNumIO2::TextTop() const { return (Height() - GaugeStrip() - LineHeight()) / 2; }
 
 int TNumIO2::ButtonsWidth() const { return FButVisible ? FButWidth + FButSpace : 0; }
 
@@ -492,7 +490,7 @@ void TNumIO2::Paint() {
     Invalidate();
     return;
   }
-  if (FAutoSize) SetHeight(TextHeightOf(QStringLiteral("E0")) + 6);
+  if (FAutoSize) SetHeight(LineHeight() + 6);
   TCanvas* c = Canvas();
   c->Font()->Assign(Font());
   c->Pen()->SetStyle(psSolid);

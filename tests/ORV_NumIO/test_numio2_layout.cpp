@@ -3,6 +3,7 @@
 #include "NumIO2Fixture.h"
 
 #include <QFontMetrics>
+#include <QMetaProperty>
 
 using namespace orv;
 using namespace orv::test;
@@ -453,4 +454,26 @@ TEST_F(NumIO2Layout, TinyFontDoesNotDivideByZero) {
     EXPECT_GE(p, 0);
     EXPECT_LE(p, 3);
   }
+}
+
+TEST_F(NumIO2Layout, PublishedPropertiesWorkThroughTheMetaObject) {
+  const QMetaObject* mo = N->metaObject();
+  for (int i = mo->propertyOffset(); i < mo->propertyCount(); ++i) {
+    const QMetaProperty p = mo->property(i);
+    EXPECT_TRUE(p.isReadable() && p.isWritable()) << p.name();
+    EXPECT_TRUE(p.write(N, p.read(N))) << p.name();
+  }
+  // As a form file stores them: enumerations by name.
+  EXPECT_TRUE(N->setProperty("FrameStyle", QStringLiteral("fsRaised")));
+  EXPECT_TRUE(N->setProperty("InputFormat", QStringLiteral("itHex")));
+  EXPECT_TRUE(N->setProperty("DecPlaceSep", QStringLiteral("dpsComma")));
+  EXPECT_TRUE(N->setProperty("ColorBoxBG", 0x00FF00u));
+  EXPECT_TRUE(N->setProperty("ButWidth", 200));
+  EXPECT_TRUE(N->setProperty("LeftText", QStringLiteral("Gain")));
+  EXPECT_EQ(N->FrameStyle(), fsRaised);
+  EXPECT_EQ(N->InputFormat(), itHex);
+  EXPECT_EQ(N->DecPlaceSep(), dpsComma);
+  EXPECT_EQ(N->ColorBoxBG(), 0x00FF00u);
+  EXPECT_EQ(N->ButWidth(), 50);
+  EXPECT_EQ(N->LeftText(), QStringLiteral("Gain"));
 }
