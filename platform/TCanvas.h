@@ -113,9 +113,13 @@ private:
   // The painter, opened on first use and reset for each operation (no
   // transform, source-over, the clip rectangle); null without an image.
   QPainter* Begin();
+  // Whether there is an image to draw on, brought to a 32-bit format.
+  bool HasPixels();
   qreal Ratio() const;
   // The part of R inside Bound, computed without overflow for any R.
   static QRect Bounded(const TRect& R, const QRect& Bound);
+  // A + B, held within the range of int.
+  static int Add(int A, int B);
   // The image's logical rectangle within the clip rectangle.
   QRect VisibleRect() const;
   // Sets the painter to draw in the pen's colour and mode; the colour to fill with.

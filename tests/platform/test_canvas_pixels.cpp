@@ -197,3 +197,31 @@ TEST(CanvasPixels, DevicePixelRatioTwo) {
   s.Canvas.CopyRect(Rect(0, 0, 1, 1), nullptr, TRect());
   EXPECT_EQ(s.Where(clWhite), Block(0, 0, 2, 2));
 }
+
+TEST(CanvasPixels, AnyCoordinatesAreSafe) {
+  const int values[] = {INT_MIN, -1000000, -1, 0, 7, 39, 1000000, INT_MAX};
+  Surface s;
+  s.Canvas.Font()->SetOrientation(450);
+  for (int width : {1, 4})
+    for (int a : values)
+      for (int b : values) {
+        s.Canvas.Pen()->SetWidth(width);
+        s.Canvas.MoveTo(a, b);
+        s.Canvas.LineTo(b, a);
+        s.Canvas.Polyline({{a, a}, {b, 0}, {0, b}});
+        s.Canvas.Polygon({{a, b}, {b, a}, {7, 7}});
+        s.Canvas.Rectangle(a, b, b, a);
+        s.Canvas.RoundRect(a, 0, b, 20, a, b);
+        s.Canvas.Ellipse(a, a, b, b);
+        s.Canvas.Arc(a, b, b, a, a, 0, 0, b);
+        s.Canvas.Pie(a, a, b, b, b, 0, 0, a);
+        s.Canvas.TextOut(a, b, QStringLiteral("Text"));
+        s.Canvas.TextRect(Rect(a, a, b, b), b, a, QStringLiteral("Text"));
+        s.Canvas.SetPixels(a, b, clRed);
+        s.Canvas.FloodFill(a, b, clRed, fsSurface);
+        s.Canvas.SetClipRect(Rect(a, b, b, a));
+        s.Canvas.CopyRect(Rect(a, b, b, a), &s.Canvas, Rect(b, a, a, b));
+        s.Canvas.SetClipRect(TRect());
+      }
+  SUCCEED();
+}
