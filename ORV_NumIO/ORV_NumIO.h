@@ -3,4 +3,5 @@
 // self-drawn number field TNumIO2.
 
 #include "NumText.h"
+#include "TNumIO.h"
 #include "TNumIO2.h"

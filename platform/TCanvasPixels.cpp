@@ -26,8 +26,6 @@ QRgb PlainRgb(QRgb Stored, bool Premultiplied) {
   return Stored & 0x00FFFFFF;
 }
 
-int SaturatedAdd(int A, int B) { return int(std::clamp(i64(A) + B, i64(INT_MIN), i64(INT_MAX))); }
-
 // A premultiplied source laid over a premultiplied destination.
 QRgb SourceOver(QRgb Src, QRgb Dst) {
   const int inv = 255 - qAlpha(Src);
@@ -37,6 +35,8 @@ QRgb SourceOver(QRgb Src, QRgb Dst) {
 }
 
 }  // namespace
+
+int TCanvas::Add(int A, int B) { return int(std::clamp(i64(A) + B, i64(INT_MIN), i64(INT_MAX))); }
 
 QRect TCanvas::DeviceVisible(const TRect& R) const {
   const QRect v = Bounded(R, VisibleRect());
@@ -60,8 +60,7 @@ void TCanvas::SetPixels(int X, int Y, TColor Value) {
   const QRect r = DeviceVisible(TRect(X, Y, X + 1, Y + 1));
   if (r.isEmpty()) return;
   Flush();
-  Begin();  // brings the image to a 32-bit format
-  Flush();
+  HasPixels();
   const QRgb c = ColorToQRgb(Value);
   for (int y = r.top(); y <= r.bottom(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(FImage->scanLine(y));
@@ -70,8 +69,8 @@ void TCanvas::SetPixels(int X, int Y, TColor Value) {
 }
 
 void TCanvas::FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle) {
-  if (!BrushVisible() || !Begin()) return;
   Flush();
+  if (!BrushVisible() || !HasPixels()) return;
   const QRect area = DeviceVisible(TRect(VisibleRect()));
   const i64 sx = ToDevice(X, Ratio()), sy = ToDevice(Y, Ratio());
   if (area.isEmpty() || sx < area.left() || sx > area.right() || sy < area.top() || sy > area.bottom()) return;
@@ -116,8 +115,8 @@ void TCanvas::FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle) {
 
 void TCanvas::Blit(const TRect& Dest, const QImage& Source, const TRect& SourceRect, TCopyMode Mode, const QRgb* Key,
                    bool Blend) {
-  if (!Begin()) return;
   Flush();
+  if (!HasPixels()) return;
   const TRect dst(std::min(Dest.Left, Dest.Right), std::min(Dest.Top, Dest.Bottom), std::max(Dest.Left, Dest.Right),
                   std::max(Dest.Top, Dest.Bottom));
   const QRect visible = DeviceVisible(dst);
@@ -214,7 +213,7 @@ void TCanvas::DrawGraphic(const TRect& Dest, TBitmap* Graphic) {
 
 void TCanvas::Draw(int X, int Y, TBitmap* Graphic) {
   if (!Graphic) return;
-  DrawGraphic(TRect(X, Y, SaturatedAdd(X, Graphic->Width()), SaturatedAdd(Y, Graphic->Height())), Graphic);
+  DrawGraphic(TRect(X, Y, Add(X, Graphic->Width()), Add(Y, Graphic->Height())), Graphic);
 }
 
 void TCanvas::StretchDraw(const TRect& R, TBitmap* Graphic) { DrawGraphic(R, Graphic); }
