@@ -78,10 +78,10 @@ void TNumIO2::SetDecPlaceSep(TDecPSep Value) {
   if (Value != dpsDotOrComma) {
     const QChar to = SeparatorChar(Value);
     if (FDecPlaceSep == dpsDotOrComma) {
-      FInBuffer.replace(QLatin1Char('.'), to).replace(QLatin1Char(','), to);
+      FInBuffer = ReplaceCharInString(ReplaceCharInString(FInBuffer, QLatin1Char('.'), to), QLatin1Char(','), to);
     } else {
       const QChar from = SeparatorChar(FDecPlaceSep);
-      if (from != to) FInBuffer.replace(from, to);
+      if (from != to) FInBuffer = ReplaceCharInString(FInBuffer, from, to);
     }
   }
   FDecPlaceSep = Value;
@@ -127,8 +127,8 @@ QChar TNumIO2::WrittenSeparator() const {
 void TNumIO2::SetNioValue(double Value) {
   // The text is written with the separator the field accepts, so that a
   // comma-only field can still be edited after a value was set.
-  FInBuffer = NumIO2Text(Value, FInputFormat, FSignificantDigits, FFixPointDecPlaces)
-                  .replace(QLatin1Char('.'), WrittenSeparator());
+  FInBuffer = ReplaceCharInString(NumIO2Text(Value, FInputFormat, FSignificantDigits, FFixPointDecPlaces),
+                                  QLatin1Char('.'), WrittenSeparator());
   ClampPositions();
   Repaint();
 }

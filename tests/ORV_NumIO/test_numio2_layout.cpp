@@ -463,6 +463,8 @@ TEST_F(NumIO2Layout, PublishedPropertiesWorkThroughTheMetaObject) {
     EXPECT_TRUE(p.isReadable() && p.isWritable()) << p.name();
     EXPECT_TRUE(p.write(N, p.read(N))) << p.name();
   }
+  for (const char* name : {"FrameStyle", "GaugeFrameStyle", "ColorScheme", "InputFormat", "DecPlaceSep"})
+    EXPECT_TRUE(mo->property(mo->indexOfProperty(name)).enumerator().isValid()) << name;
   // As a form file stores them: enumerations by name.
   EXPECT_TRUE(N->setProperty("FrameStyle", QStringLiteral("fsRaised")));
   EXPECT_TRUE(N->setProperty("InputFormat", QStringLiteral("itHex")));
