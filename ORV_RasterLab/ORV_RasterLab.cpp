@@ -168,8 +168,9 @@ void TRasterLab::SetCharMatrix(const TRDCharMatrix& CMat) {
   Paint();
 }
 
-// Each glyph is drawn in black at (0, 0) on a white bitmap; every pixel of
-// the top-left 32 x 32 that is not pure white is a dot.
+// Each glyph is drawn in black at (0, 0) on a white bitmap, without
+// smoothing; every pixel of the top-left 32 x 32 that is not pure white is a
+// dot.
 TRDCharMatrix TRasterLab::CreateBitFont(TFont* Font) const {
   if (!Font || Font->Name().toLower() == QLatin1String("default")) return BuiltInCharMatrix();
   TRDCharMatrix m;
@@ -187,6 +188,8 @@ TRDCharMatrix TRasterLab::CreateBitFont(TFont* Font) const {
     const QChar ch = RasterCodeChar(code);
     if (!ch.isNull()) {
       c->FillRect(TRect(0, 0, bmp.Width(), bmp.Height()));
+      // Plain black and white pixels: a smoothed edge would count as dots.
+      c->Painter()->setRenderHint(QPainter::TextAntialiasing, false);
       c->TextOut(0, 0, QString(ch));
       const QImage& img = bmp.Image();
       for (int row = 0; row < 32; ++row) {

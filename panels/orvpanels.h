@@ -4,3 +4,7 @@
 #include <orvcalc.h>
 #include <orvcore.h>
 #include <orvplatform.h>
+
+#include <ORV_ProgBar.h>
+#include <ORV_RasterLab.h>
+#include <ORV_gradfl.h>
