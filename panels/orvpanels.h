@@ -5,6 +5,7 @@
 #include <orvcore.h>
 #include <orvplatform.h>
 
+#include <ORV_gradfl.h>
+#include <ORV_NumIO.h>
 #include <ORV_ProgBar.h>
 #include <ORV_RasterLab.h>
-#include <ORV_gradfl.h>
