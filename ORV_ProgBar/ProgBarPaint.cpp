@@ -153,15 +153,15 @@ void TProgBar::PaintBar(TCanvas* c) {
   const int extent = GrowsVertically() ? r.Height() : r.Width();
   const int origin = LineOrigin(), step = LineStep();
   // Only the lines inside the control; runs of one colour in one rectangle.
+  // The lines are many: they go straight to the canvas's painter.
+  QPainter* painter = c->Painter();
   const int fFirst = FirstVisibleLine(), fLast = std::min(len - 1, LastVisibleLine());
   for (int f = fFirst; f <= fLast;) {
     const int k = ColorIndex(f, len, extent);
     int g = f + 1;
     while (g <= fLast && ColorIndex(g, len, extent) == k) ++g;
-    const TRect a = LineRect(origin + step * f), b = LineRect(origin + step * (g - 1));
-    c->Brush()->SetColor(FBarColorArray[std::size_t(k)]);
-    c->FillRect(TRect(std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
-                      std::max(a.Bottom, b.Bottom)));
+    const QRect run = QRect(LineRect(origin + step * f)) | QRect(LineRect(origin + step * (g - 1)));
+    painter->fillRect(run, QColor(ColorToQRgb(FBarColorArray[std::size_t(k)])));
     f = g;
   }
 }
@@ -181,10 +181,11 @@ void TProgBar::PaintGrid(TCanvas* c) {
 void TProgBar::PaintFrame(TCanvas* c, TFrameStyle Style, const TRect& R) {
   if (Style == fsNone) return;
   const int l = R.Left, t = R.Top, r = R.Right, b = R.Bottom;
-  c->Brush()->SetStyle(bsClear);
+  // The outline of the rectangle (x1, y1, x2, y2), as the canvas's Rectangle
+  // with a clear brush draws it.
   auto rectangle = [c](TColor Color, int x1, int y1, int x2, int y2) {
     c->Pen()->SetColor(Color);
-    c->Rectangle(x1, y1, x2, y2);
+    c->Polyline({TPoint(x1, y1), TPoint(x2 - 1, y1), TPoint(x2 - 1, y2 - 1), TPoint(x1, y2 - 1), TPoint(x1, y1)});
   };
   auto bevel = [&](TColor UpperLeft, TColor LowerRight) {
     c->Pen()->SetColor(UpperLeft);
@@ -206,10 +207,10 @@ void TProgBar::PaintFrame(TCanvas* c, TFrameStyle Style, const TRect& R) {
       rectangle(FColGrayLine, l, t, r - 1, b - 1);
       break;
   }
-  c->Brush()->SetStyle(bsSolid);
   if (Style != fsSimple) {
-    c->SetPixels(l, b - 1, FColorMargin);
-    c->SetPixels(r - 1, t, FColorMargin);
+    c->Brush()->SetColor(FColorMargin);
+    c->FillRect(TRect(l, b - 1, l + 1, b));
+    c->FillRect(TRect(r - 1, t, r, t + 1));
   }
 }
 

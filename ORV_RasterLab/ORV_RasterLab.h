@@ -162,7 +162,7 @@ private:
   void ScrollStep();
   void ApplyAutoHeight();
   void ApplyAutoCenter();
-  void PaintRaster(TCanvas* c);
+  void PaintRaster(TCanvas* c, const TRect& Area);
   void PaintFrame(TCanvas* c);
   int Pitch() const { return FDotSize + FDotSpacing; }
 

@@ -33,16 +33,15 @@ int TRasterLab::PaintChar(TCanvas* Canvas, const TRDCharMatrix& CMat, int X, int
   const int p = DotSize + DotSpacing, code = RasterCharCode(Ch);
   const TGlyphSpan span = GlyphSpan(CMat, code, FixedWidth);
   const int last = std::min(span.First + span.Count, 32);
-  Canvas->Brush()->SetStyle(bsSolid);
-  Canvas->Brush()->SetColor(ColOn);
+  // Dots are many: they go straight to the canvas's painter as filled squares.
+  QPainter* painter = Canvas->Painter();
+  if (!painter) return span.Count * p;
+  const QColor on(ColorToQRgb(ColOn));
   for (int r = 0; r < std::clamp(CMat.FontHeight, 0, 32); ++r) {
     const std::uint32_t bits = CMat.BitData[code][r];
     if (!bits) continue;
-    for (int c = span.First; c < last; ++c) {
-      if (!(bits & (1u << c))) continue;
-      const int x = X + (c - span.First) * p, y = Y + r * p;
-      Canvas->FillRect(TRect(x, y, x + DotSize, y + DotSize));
-    }
+    for (int c = span.First; c < last; ++c)
+      if (bits & (1u << c)) painter->fillRect(QRect(X + (c - span.First) * p, Y + r * p, DotSize, DotSize), on);
   }
   return span.Count * p;
 }
@@ -88,30 +87,38 @@ void TRasterLab::Paint() {
   // The few corner pixels no frame line covers show the parent's colour.
   c->Brush()->SetColor(Color());
   c->FillRect(ClientRect());
-  c->Brush()->SetColor(FCharBlockMode == rdbmOff ? FColorLabBakG : FColorDotOff);
-  c->FillRect(FFrameStyle == fsNone ? TRect(0, 0, w, h) : TRect(1, 1, w - 1, h - 1));
-  if (FCharBlockMode != rdbmOff) PaintRaster(c);
+  const TRect base = FFrameStyle == fsNone ? TRect(0, 0, w, h) : TRect(1, 1, w - 1, h - 1);
+  if (FCharBlockMode == rdbmOff) {
+    c->Brush()->SetColor(FColorLabBakG);
+    c->FillRect(base);
+  } else {
+    PaintRaster(c, base);
+  }
   PaintString(c, FCMat, FPosX + FScrollPosX, FPosY + FScrollPosY, FText, FDotSize, FDotSpacing, FColorDotOn,
               FColorDotOff, FColorLabBakG, FCharBlockMode, FProportional, FTextBitLength);
   PaintFrame(c);
 }
 
-// The gaps between the dots, in ColorLabBakG; the raster moves with the text.
-void TRasterLab::PaintRaster(TCanvas* c) {
-  if (FDotSpacing == 0) return;
+// The unlit dots over Area and the gaps between them in ColorLabBakG; the
+// raster moves with the text. One dot row (unlit dots and gap columns) is
+// laid out once and repeated down the area; the gap rows go across it.
+void TRasterLab::PaintRaster(TCanvas* c, const TRect& Area) {
   const int p = Pitch(), w = Width(), h = Height();
   const int ox = (FPosX + FScrollPosX) % p, oy = (FPosY + FScrollPosY) % p;
-  c->Brush()->SetColor(FColorLabBakG);
-  for (int b = 0; b <= h / p + 1; ++b)
-    for (int i = 1; i <= FDotSpacing; ++i) {
-      const int y = oy + b * p + i - FDotSpacing - 1;
-      c->FillRect(TRect(0, y, w, y + 1));
-    }
+  QPainter* painter = c->Painter();
+  if (!painter || w <= 0) return;
+  const QRgb gap = ColorToQRgb(FColorLabBakG);
+  QImage dotRow(w, 1, QImage::Format_RGB32);
+  dotRow.fill(ColorToQRgb(FColorDotOff));
+  auto* pixels = reinterpret_cast<QRgb*>(dotRow.scanLine(0));
   for (int b = 0; b <= w / p + 1; ++b)
     for (int i = 1; i <= FDotSpacing; ++i) {
       const int x = ox + b * p + i - FDotSpacing - 1;
-      c->FillRect(TRect(x, 0, x + 1, h));
+      if (x >= 0 && x < w) pixels[x] = gap;
     }
+  painter->fillRect(QRect(Area), QBrush(dotRow));
+  for (int b = 0; b <= h / p + 1; ++b)
+    for (int i = 1; i <= FDotSpacing; ++i) painter->fillRect(QRect(0, oy + b * p + i - FDotSpacing - 1, w, 1), QColor(gap));
 }
 
 // Line paths in the scheme's light and dark colours and black.
