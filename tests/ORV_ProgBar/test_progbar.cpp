@@ -373,3 +373,17 @@ TEST_F(ProgBarTest, AssignCopiesEverythingButTheAutomaticIncrement) {
   EXPECT_EQ(bar->AutoIncStep(), 1);
   EXPECT_EQ(bar->RepeatInterval(), 700);
 }
+
+TEST_F(ProgBarTest, PublishedPropertiesByName) {
+  // As a form file sets them: enumerations by their value names.
+  EXPECT_TRUE(bar->setProperty("Direction", QStringLiteral("dirUp")));
+  EXPECT_TRUE(bar->setProperty("ColorMapMode", QStringLiteral("cgmMove")));
+  EXPECT_TRUE(bar->setProperty("FrameStyleInner", QStringLiteral("fsEtched")));
+  EXPECT_TRUE(bar->setProperty("Value", 42.5));
+  EXPECT_TRUE(bar->setProperty("TextDecPlaces", 1));
+  EXPECT_EQ(bar->Direction(), dirUp);
+  EXPECT_EQ(bar->ColorMapMode(), cgmMove);
+  EXPECT_EQ(bar->FrameStyleInner(), fsEtched);
+  EXPECT_EQ(bar->Value(), 42.5);
+  EXPECT_EQ(bar->ValueText(), QStringLiteral("42.5"));
+}

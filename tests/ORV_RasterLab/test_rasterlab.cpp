@@ -440,3 +440,18 @@ TEST_F(RasterLabTest, AssignCopiesTheListedSettings) {
   EXPECT_EQ(lab->DotSize(), 3);
   EXPECT_EQ(At(0, 0), ColorToRGB(clBtnShadow));  // bump frame in the system's dark colour, painted
 }
+
+TEST_F(RasterLabTest, PublishedPropertiesByName) {
+  // As a form file sets them: enumerations by their value names.
+  EXPECT_TRUE(lab->setProperty("CharBlockMode", QStringLiteral("rdbmRaster")));
+  EXPECT_TRUE(lab->setProperty("ColorScheme", QStringLiteral("csSystemColors")));
+  EXPECT_TRUE(lab->setProperty("Text", QStringLiteral("Form")));
+  EXPECT_TRUE(lab->setProperty("DotSize", 40));
+  EXPECT_EQ(lab->CharBlockMode(), rdbmRaster);
+  EXPECT_EQ(lab->ColorScheme(), csSystemColors);
+  EXPECT_EQ(lab->Text(), QStringLiteral("Form"));
+  EXPECT_EQ(lab->DotSize(), 32);
+  lab->SetDesigning(true);  // stored without scrolling
+  EXPECT_TRUE(lab->setProperty("ScrollMode", QStringLiteral("rdsmUp")));
+  EXPECT_EQ(lab->ScrollMode(), rdsmUp);
+}

@@ -4,6 +4,7 @@
 
 #include <ORV_gradfl.h>
 
+#include <QMetaProperty>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -153,4 +154,20 @@ TEST_F(GradFillTest, OnPaintFiresAfterEveryPaint) {
   fill->SetFillType(gtVert);
   Grab(fill);
   EXPECT_EQ(painted, 2);
+}
+
+TEST_F(GradFillTest, PublishedPropertiesByName) {
+  // As a form file sets them: enumerations by their value names.
+  EXPECT_TRUE(fill->setProperty("FillType", QStringLiteral("gtMidBandVert")));
+  EXPECT_TRUE(fill->setProperty("GridMode", QStringLiteral("gmBoth")));
+  EXPECT_TRUE(fill->setProperty("FrameStyle", QStringLiteral("fsRaised")));
+  EXPECT_TRUE(fill->setProperty("NrColors", 40));
+  EXPECT_TRUE(fill->setProperty("ColorFirst", 0x123456u));
+  EXPECT_EQ(fill->FillType(), gtMidBandVert);
+  EXPECT_EQ(fill->GridMode(), gmBoth);
+  EXPECT_EQ(fill->FrameStyle(), fsRaised);
+  EXPECT_EQ(fill->NrColors(), 40);
+  EXPECT_EQ(fill->ColorFirst(), 0x123456u);
+  const QMetaObject* meta = fill->metaObject();
+  EXPECT_TRUE(meta->property(meta->indexOfProperty("FillType")).isEnumType());
 }
