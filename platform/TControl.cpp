@@ -161,14 +161,20 @@ void TControl::paintEvent(QPaintEvent*) {
 // ------------------------------------------------------------- Qt's side
 
 bool TControl::event(QEvent* e) {
-  if (e->type() == QEvent::KeyPress && FWantTabs) {
-    auto* k = static_cast<QKeyEvent*>(e);
-    if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
-      keyPressEvent(k);
-      return true;
+  // Exceptions must not unwind through Qt's event dispatch.
+  try {
+    if (e->type() == QEvent::KeyPress && FWantTabs) {
+      auto* k = static_cast<QKeyEvent*>(e);
+      if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
+        keyPressEvent(k);
+        return true;
+      }
     }
+    return QWidget::event(e);
+  } catch (const std::exception& ex) {
+    HandleException(ex);
+    return true;
   }
-  return QWidget::event(e);
 }
 
 void TControl::resizeEvent(QResizeEvent* e) {
