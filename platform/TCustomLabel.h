@@ -30,6 +30,9 @@ class TCustomLabel : public TGraphicControl {
   Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
   Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
   Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
+  Q_PROPERTY(orv::TColor Color READ Color WRITE SetColor)
+  Q_PROPERTY(orv::TAlignment Alignment READ Alignment WRITE SetAlignment)
+  Q_PROPERTY(orv::TTextLayout Layout READ Layout WRITE SetLayout)
 
 public:
   explicit TCustomLabel(TComponent* AOwner);
