@@ -4,3 +4,6 @@
 #include <orvcalc.h>
 #include <orvcore.h>
 #include <orvplatform.h>
+#include <ORV_NumLab.h>
+#include <ORV_RotLab.h>
+#include <ORV_sevenseg.h>
