@@ -4,6 +4,8 @@
 #include <orvcalc.h>
 #include <orvcore.h>
 #include <orvplatform.h>
+
+#include <ORV_NumIO.h>
 #include <ORV_NumLab.h>
 #include <ORV_RotLab.h>
 #include <ORV_sevenseg.h>
