@@ -32,6 +32,8 @@ int RoundCoord(qreal v) { return int(std::floor(v)); }
 }  // namespace
 
 TControl::TControl(TComponent* AOwner) : QWidget(ParentWidgetOf(AOwner)), TComponent(AOwner) {
+  // MouseMove arrives with and without a button held, as the framework's does.
+  setMouseTracking(true);
   FFont.SetHandle(font());
   FFont.OnChange = [this](TObject*) {
     if (FSyncingFont) return;
