@@ -158,7 +158,8 @@ public:
   int LeftTextX(int TextWidth) const;
   int RightTextX(int TextWidth) const;
   int NumberX(int TextWidth) const;
-  // The framed box and the clip rectangle of the number.
+  // The box (its outline in the frame's pen, inside ColorLabBakG, the frame
+  // lines on its edge) and the clip rectangle of the number.
   TRect BoxRect() const;
   TRect NumberClipRect() const;
   // The part of the box that stays opaque when Transparent.

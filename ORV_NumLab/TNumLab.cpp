@@ -154,7 +154,7 @@ int TNumLab::NumberX(int TextWidth) const {
   return FLeftSpace + (FLabelWidth - TextWidth) / 2 + 2;
 }
 
-TRect TNumLab::BoxRect() const { return TRect(FLeftSpace + 1, 0, FLeftSpace + FLabelWidth, Height() - 2); }
+TRect TNumLab::BoxRect() const { return TRect(FLeftSpace + 1, 0, FLeftSpace + FLabelWidth + 1, Height() - 1); }
 
 TRect TNumLab::NumberClipRect() const {
   return TRect(FLeftSpace + 3, 2, FLeftSpace + FLabelWidth - 1, Height() - 3);
@@ -219,8 +219,9 @@ void TNumLab::Paint() {
   c->Pen()->SetColor(FFrameStyle == fsNone ? FColorLabBakG : FFrameStyle == fsEtched ? FColWhiteLine : FColGrayLine);
   c->Brush()->SetStyle(bsSolid);
   c->Brush()->SetColor(FColorLabBakG);
-  c->FillRect(box);
-  DrawFrame(c, FFrameStyle, box.Left, box.Top, box.Right, box.Bottom, clWhite, clSilver, clGray, clBlack, clBlack);
+  c->Rectangle(box);
+  DrawFrame(c, FFrameStyle, box.Left, box.Top, box.Right - 1, box.Bottom - 1, clWhite, clSilver, clGray, clBlack,
+            clBlack);
 
   if (FEmpty) return;
   const QString text = NumberText();
