@@ -25,7 +25,7 @@ import sys
 # The glyph leans 37 pixels over the 197 pixels between its rows of segments.
 SLANT = 37 / 197
 # Half the thickness of a segment stroke.
-HALF = 15
+HALF = 16
 
 
 def blank(width, height):
@@ -110,8 +110,8 @@ def degree():
 
 def colon():
     img = blank(68, 190)
-    fill_disc(img, 18, 172, 15)
-    fill_disc(img, 50, 18, 15)
+    fill_disc(img, 18, 172, 16)
+    fill_disc(img, 50, 18, 16)
     return img
 
 
