@@ -6,3 +6,6 @@
 #include <orvplatform.h>
 
 #include <ORV_NumIO.h>
+#include <ORV_NumLab.h>
+#include <ORV_RotLab.h>
+#include <ORV_sevenseg.h>
