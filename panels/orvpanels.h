@@ -7,5 +7,8 @@
 
 #include <ORV_gradfl.h>
 #include <ORV_NumIO.h>
+#include <ORV_NumLab.h>
 #include <ORV_ProgBar.h>
 #include <ORV_RasterLab.h>
+#include <ORV_RotLab.h>
+#include <ORV_sevenseg.h>
