@@ -22,14 +22,24 @@ TInplaceEdit::TInplaceEdit(TCustomGrid* AGrid) : TCustomEdit(AGrid), FGrid(AGrid
 void TInplaceEdit::UpdateContents() { SetText(FGrid->GetEditText(FGrid->Col(), FGrid->Row())); }
 
 void TInplaceEdit::KeyDown(std::uint16_t& Key, TShiftState Shift) {
+  // With goAlwaysShowEditor, Left and Home leave the editor from its start,
+  // Right and End from its end (or when all the text is selected).
+  const bool always = FGrid->Options().Contains(goAlwaysShowEditor);
+  const int len = int(Text().size()), start = SelStart(), end = start + SelLength();
+  const bool allSelected = start == 0 && end == len;
+  const bool atStart = always && (allSelected || end == 0);
+  const bool atEnd = always && (allSelected || start == len);
+  const bool ctrl = Shift.Contains(ssCtrl);
   bool toGrid = false;
   switch (Key) {
     case VK_UP:
     case VK_DOWN:
     case VK_PRIOR:
     case VK_NEXT: toGrid = true; break;
-    case VK_HOME:
-    case VK_END: toGrid = Shift.Contains(ssCtrl); break;
+    case VK_LEFT: toGrid = atStart || (always && ctrl); break;
+    case VK_RIGHT: toGrid = atEnd || (always && ctrl); break;
+    case VK_HOME: toGrid = ctrl || atStart; break;
+    case VK_END: toGrid = ctrl || atEnd; break;
     case VK_TAB: toGrid = FGrid->Options().Contains(goTabs) && !Shift.Contains(ssAlt); break;
     default: break;
   }

@@ -5,7 +5,8 @@
 // The grid creates the editor (TCustomGrid::CreateEditor), places it, fills
 // it from GetEditText and hands every change of its text to SetEditText.
 // Keys that move between cells (Up, Down, Page Up, Page Down, Ctrl+Home,
-// Ctrl+End, Tab with goTabs) go to the grid; typed characters, Enter and
+// Ctrl+End, Tab with goTabs; with goAlwaysShowEditor also Left and Home at the
+// start of the text, Right and End at its end) go to the grid; typed characters, Enter and
 // Escape pass through the grid's KeyPress first, so that the grid can close
 // the editor. Leaving the editor for another control closes it.
 //

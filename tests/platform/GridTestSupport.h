@@ -23,8 +23,11 @@ struct DrawnCell {
 // one-pixel border and one-pixel lines, in a 400 x 300 control.
 class GridTest : public ::testing::Test {
 protected:
+  // The grid under test; fixtures that need a derived grid override this.
+  virtual std::unique_ptr<TCustomDrawGrid> MakeGrid() { return std::make_unique<TCustomDrawGrid>(nullptr); }
+
   void SetUp() override {
-    G = std::make_unique<TCustomDrawGrid>(nullptr);
+    G = MakeGrid();
     G->SetColCount(8);
     G->SetRowCount(30);
     G->resize(400, 300);
@@ -55,10 +58,14 @@ protected:
     QTest::mouseClick(G.get(), Qt::LeftButton, Mods, Center(ACol, ARow));
   }
 
-  void Key(int QtKey, Qt::KeyboardModifiers Mods = Qt::NoModifier) {
-    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : G.get();
-    QTest::keyClick(target, Qt::Key(QtKey), Mods);
+  // Keys and text go where the keyboard focus is (the grid or its editor).
+  static QWidget* FocusTarget(QWidget* Fallback) {
+    return QApplication::focusWidget() ? QApplication::focusWidget() : Fallback;
   }
+  void Key(int QtKey, Qt::KeyboardModifiers Mods = Qt::NoModifier) {
+    QTest::keyClick(FocusTarget(G.get()), Qt::Key(QtKey), Mods);
+  }
+  void Type(const QString& Text) { QTest::keyClicks(FocusTarget(G.get()), Text); }
 
   std::unique_ptr<TCustomDrawGrid> G;
   std::vector<DrawnCell> Drawn;
