@@ -4,3 +4,5 @@
 #include <orvcalc.h>
 #include <orvcore.h>
 #include <orvplatform.h>
+
+#include <ORV_NumIO.h>

@@ -19,17 +19,20 @@ public:
   TBitmap(int AWidth, int AHeight);
   ~TBitmap() override;
 
-  int Width() const { return FImage.width(); }
-  int Height() const { return FImage.height(); }
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
   void SetWidth(int Value) { SetSize(Value, Height()); }
   void SetHeight(int Value) { SetSize(Width(), Value); }
-  // New size; the part of the picture that still fits is kept, the rest is white.
+  // New size; the part of the picture that still fits is kept, the rest is
+  // white. Raises EInvalidGraphic when there is no memory for the pixels.
   void SetSize(int AWidth, int AHeight);
-  bool Empty() const { return FImage.isNull() || FImage.width() == 0 || FImage.height() == 0; }
+  bool Empty() const { return FWidth == 0 || FHeight == 0; }
 
   // The colour depth the bitmap was loaded with or set to. The pixels are
-  // always held as 32-bit; the format decides how SaveToFile writes a BMP and
-  // reduces the colours when set to pf1bit (black/white) or pf4bit/pf8bit.
+  // always held as 32-bit (with alpha when the picture loaded has some); the
+  // format decides how SaveToFile writes a BMP or PNG, and setting pf1bit
+  // (black/white), pf4bit (the 16 standard colours), pf8bit, pf15bit or
+  // pf16bit reduces the colours at once.
   TPixelFormat PixelFormat() const { return FPixelFormat; }
   void SetPixelFormat(TPixelFormat Value);
 
@@ -42,9 +45,15 @@ public:
 
   TCanvas* Canvas();
 
+  // Loads a BMP, PNG or JPEG file (told apart by content); raises
+  // EInvalidGraphic naming the file when it is missing or unreadable.
   void LoadFromFile(const QString& FileName);
+  // Writes BMP, PNG or JPEG as the extension says (.bmp, .png, .jpg, .jpeg)
+  // through a temporary file, so a failed save leaves an existing file as it
+  // was; raises EInvalidGraphic on failure.
   void SaveToFile(const QString& FileName);
-  // Loads ":/orv/<Name>" (the name as given, or with ".bmp" or ".png" added).
+  // Loads ":/orv/<Name>" (the name as given, or with ".bmp" or ".png" added);
+  // raises EInvalidGraphic when there is no such resource.
   void LoadFromResourceName(const QString& Name);
 
   // The pixels (flushes the canvas first).
@@ -54,8 +63,12 @@ public:
   void Assign(TPersistent* Source) override;
 
 private:
+  void SetPixelsFrom(const QImage& Value);
   QImage FImage;
-  TCanvas FCanvas;
+  // Kept apart from the image, which is null while either is 0.
+  int FWidth = 0;
+  int FHeight = 0;
+  mutable TCanvas FCanvas;
   TPixelFormat FPixelFormat = pfDevice;
   bool FTransparent = false;
   TColor FTransparentColor = clDefault;

@@ -24,11 +24,13 @@
 #include <QList>
 #include <QPainter>
 
+#include <cstdint>
 #include <memory>
 
 namespace orv {
 
 class TBitmap;
+struct TShapeMask;
 
 class TCanvas {
 public:
@@ -92,8 +94,37 @@ public:
   QPainter* Painter();
 
 private:
-  void ApplyPen(QPainter& p);
-  void ApplyBrush(QPainter& p);
+  // The painter, opened on first use and reset for each operation (no
+  // transform, source-over, the clip rectangle); null without an image.
+  QPainter* Begin();
+  qreal Ratio() const;
+  // The part of R inside Bound, computed without overflow for any R.
+  static QRect Bounded(const TRect& R, const QRect& Bound);
+  // The image's logical rectangle within the clip rectangle.
+  QRect VisibleRect() const;
+  // Sets the painter to draw in the pen's colour and mode; the colour to fill with.
+  QColor PreparePen(QPainter& p) const;
+  bool PenVisible() const { return FPen.Style() != psClear; }
+  bool BrushVisible() const { return FBrush.Style() != bsClear; }
+  QBrush QtBrush() const;
+  // One-pixel line from A to B without B; Phase carries the dash pattern on.
+  void ThinLine(QPainter& p, TPoint A, TPoint B, std::int64_t& Phase);
+  // Lines through Points with the current pen (Closed: back to the first point).
+  void StrokePolyline(const QList<TPoint>& Points, bool Closed);
+  // Fills the shape with the brush and outlines it inside with the pen.
+  void PaintShape(const TShapeMask& Mask, bool Outline, bool Fill);
+  // Where a shape's mask is needed: its rectangle near the visible area.
+  QRect ShapeBox(const TRect& R) const;
+  void DrawText(int X, int Y, const QString& Text, const QRect* Clip);
+  // Combines the pixels of Source (SourceRect in its logical pixels) into
+  // Dest by Mode, scaled to fit; pixels of colour Key are skipped when Key
+  // is given, and with Blend a translucent source is laid over the image.
+  void Blit(const TRect& Dest, const QImage& Source, const TRect& SourceRect, TCopyMode Mode, const QRgb* Key,
+            bool Blend);
+  void DrawGraphic(const TRect& Dest, TBitmap* Graphic);
+  // A device pixel rectangle of the logical one, within the image and the clip.
+  QRect DeviceVisible(const TRect& R) const;
+
   QImage* FImage = nullptr;
   std::unique_ptr<QPainter> FPainter;
   TPen FPen;

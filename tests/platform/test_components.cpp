@@ -1,6 +1,7 @@
 // Component ownership, names, Assign errors, and the control's routing of Qt events.
 #include "TestSupport.h"
 
+#include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 

@@ -1,0 +1,381 @@
+#include "TCanvas.h"
+
+#include <QFontMetrics>
+#include <QLineF>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <span>
+
+namespace orv {
+
+namespace {
+
+using i64 = std::int64_t;
+using i128 = __int128;
+
+// Dash patterns of the one-pixel pens: lengths of alternating drawn and skipped runs.
+std::span<const int> DashPattern(TPenStyle Style) {
+  static constexpr std::array<int, 2> dash{18, 6};
+  static constexpr std::array<int, 2> dot{3, 3};
+  static constexpr std::array<int, 4> dashDot{9, 6, 3, 6};
+  static constexpr std::array<int, 6> dashDotDot{9, 3, 3, 3, 3, 3};
+  switch (Style) {
+    case psDash: return dash;
+    case psDot: return dot;
+    case psDashDot: return dashDot;
+    case psDashDotDot: return dashDotDot;
+    default: return {};
+  }
+}
+
+bool PatternOn(std::span<const int> Pattern, i64 Phase) {
+  if (Pattern.empty()) return true;
+  int total = 0;
+  for (int len : Pattern) total += len;
+  int pos = int(Phase % total);
+  for (std::size_t i = 0; i < Pattern.size(); ++i) {
+    if (pos < Pattern[i]) return i % 2 == 0;
+    pos -= Pattern[i];
+  }
+  return false;
+}
+
+Qt::PenStyle QtPenStyle(TPenStyle Style) {
+  switch (Style) {
+    case psDash: return Qt::DashLine;
+    case psDot: return Qt::DotLine;
+    case psDashDot: return Qt::DashDotLine;
+    case psDashDotDot: return Qt::DashDotDotLine;
+    case psClear: return Qt::NoPen;
+    default: return Qt::SolidLine;
+  }
+}
+
+Qt::BrushStyle QtBrushStyle(TBrushStyle Style) {
+  switch (Style) {
+    case bsSolid: return Qt::SolidPattern;
+    case bsHorizontal: return Qt::HorPattern;
+    case bsVertical: return Qt::VerPattern;
+    case bsFDiagonal: return Qt::FDiagPattern;
+    case bsBDiagonal: return Qt::BDiagPattern;
+    case bsCross: return Qt::CrossPattern;
+    case bsDiagCross: return Qt::DiagCrossPattern;
+    default: return Qt::NoBrush;
+  }
+}
+
+// Clips the segment A-B to R (Liang-Barsky); false when nothing is left.
+bool ClipSegment(QPointF& A, QPointF& B, const QRectF& R) {
+  const double dx = B.x() - A.x(), dy = B.y() - A.y();
+  double t0 = 0, t1 = 1;
+  const std::array<double, 4> p{-dx, dx, -dy, dy};
+  const std::array<double, 4> q{A.x() - R.left(), R.right() - A.x(), A.y() - R.top(), R.bottom() - A.y()};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0) t0 = std::max(t0, t);
+    else t1 = std::min(t1, t);
+    if (t0 > t1) return false;
+  }
+  const QPointF a = A;
+  A = QPointF(a.x() + t0 * dx, a.y() + t0 * dy);
+  B = QPointF(a.x() + t1 * dx, a.y() + t1 * dy);
+  return true;
+}
+
+}  // namespace
+
+QRect TCanvas::Bounded(const TRect& R, const QRect& Bound) {
+  if (Bound.isEmpty()) return QRect();
+  const int l = std::max(R.Left, Bound.left()), t = std::max(R.Top, Bound.top());
+  const int r = std::min(R.Right, Bound.left() + Bound.width()), b = std::min(R.Bottom, Bound.top() + Bound.height());
+  return r > l && b > t ? QRect(l, t, r - l, b - t) : QRect();
+}
+
+namespace {
+
+QPointF Center(TPoint P) { return QPointF(P.X + 0.5, P.Y + 0.5); }
+
+// Pixels of a line without its end point, pixel k (0 <= k < Count) being
+// Major = major start + k * MajorStep and Minor = minor start + MinorStep *
+// floor((2 k dMinor + dMajor) / (2 dMajor)): Bresenham's line, computed
+// directly so that a long line can start where it enters the visible area.
+struct LineRaster {
+  bool XMajor;
+  i64 Major0, Minor0, DMajor, DMinor;
+  int MajorStep, MinorStep;
+
+  LineRaster(TPoint A, TPoint B) {
+    const i64 dx = i64(B.X) - A.X, dy = i64(B.Y) - A.Y;
+    XMajor = std::abs(dx) >= std::abs(dy);
+    Major0 = XMajor ? A.X : A.Y;
+    Minor0 = XMajor ? A.Y : A.X;
+    DMajor = std::abs(XMajor ? dx : dy);
+    DMinor = std::abs(XMajor ? dy : dx);
+    MajorStep = (XMajor ? dx : dy) < 0 ? -1 : 1;
+    MinorStep = (XMajor ? dy : dx) < 0 ? -1 : 1;
+  }
+  i64 Count() const { return DMajor; }
+  i64 MinorOffset(i64 k) const { return i64((i128(2) * k * DMinor + DMajor) / (i128(2) * DMajor)); }
+  i64 MajorAt(i64 k) const { return Major0 + k * MajorStep; }
+  i64 MinorAt(i64 k) const { return Minor0 + MinorOffset(k) * MinorStep; }
+
+  // The range of k whose pixel lies in the rectangle (inclusive bounds); false if none.
+  bool VisibleRange(const QRect& R, i64& First, i64& Last) const {
+    const i64 majLo = XMajor ? R.left() : R.top(), majHi = XMajor ? R.right() : R.bottom();
+    const i64 minLo = XMajor ? R.top() : R.left(), minHi = XMajor ? R.bottom() : R.right();
+    First = 0;
+    Last = Count() - 1;
+    if (MajorStep > 0) {
+      First = std::max(First, majLo - Major0);
+      Last = std::min(Last, majHi - Major0);
+    } else {
+      First = std::max(First, Major0 - majHi);
+      Last = std::min(Last, Major0 - majLo);
+    }
+    if (First > Last) return false;
+    // The minor offset grows with k: find where it enters and leaves the range.
+    const i64 offLo = MinorStep > 0 ? minLo - Minor0 : Minor0 - minHi;
+    const i64 offHi = MinorStep > 0 ? minHi - Minor0 : Minor0 - minLo;
+    i64 lo = First, hi = Last + 1;  // first k with offset >= offLo
+    while (lo < hi) {
+      const i64 mid = lo + (hi - lo) / 2;
+      if (MinorOffset(mid) >= offLo) hi = mid;
+      else lo = mid + 1;
+    }
+    First = lo;
+    lo = First;
+    hi = Last + 1;  // first k with offset > offHi
+    while (lo < hi) {
+      const i64 mid = lo + (hi - lo) / 2;
+      if (MinorOffset(mid) > offHi) hi = mid;
+      else lo = mid + 1;
+    }
+    Last = lo - 1;
+    return First <= Last;
+  }
+};
+
+}  // namespace
+
+TCanvas::TCanvas(QImage* Image) : FImage(Image) {}
+
+TCanvas::~TCanvas() { Flush(); }
+
+void TCanvas::SetImage(QImage* Image) {
+  Flush();
+  FImage = Image;
+}
+
+void TCanvas::Flush() { FPainter.reset(); }
+
+qreal TCanvas::Ratio() const { return FImage ? FImage->devicePixelRatio() : 1.0; }
+
+QRect TCanvas::VisibleRect() const {
+  if (!FImage || FImage->isNull()) return QRect();
+  const qreal r = Ratio();
+  const QRect image(0, 0, int(std::ceil(FImage->width() / r)), int(std::ceil(FImage->height() / r)));
+  return FClip.IsEmpty() ? image : Bounded(FClip, image);
+}
+
+QPainter* TCanvas::Begin() {
+  if (!FImage || FImage->isNull()) return nullptr;
+  if (!FPainter) {
+    // The painter and the pixel operations work on 32-bit pixels only.
+    const auto format = FImage->format();
+    if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied)
+      *FImage = FImage->convertToFormat(FImage->hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                                  : QImage::Format_RGB32);
+    FPainter = std::make_unique<QPainter>(FImage);
+    FPainter->setRenderHint(QPainter::Antialiasing, false);
+  }
+  QPainter* p = FPainter.get();
+  p->resetTransform();
+  p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+  p->setOpacity(1.0);
+  p->setBackgroundMode(Qt::TransparentMode);
+  p->setBrushOrigin(0, 0);
+  p->setClipRect(VisibleRect());
+  return p;
+}
+
+QPainter* TCanvas::Painter() { return Begin(); }
+
+void TCanvas::SetClipRect(const TRect& R) { FClip = R; }
+
+TRect TCanvas::ClipRect() const { return VisibleRect(); }
+
+QColor TCanvas::PreparePen(QPainter& p) const {
+  switch (FPen.Mode()) {
+    case pmNot: p.setCompositionMode(QPainter::RasterOp_NotDestination); return QColor(Qt::black);
+    case pmXor: p.setCompositionMode(QPainter::RasterOp_SourceXorDestination); break;
+    case pmNotXor: p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination); break;
+    case pmWhite: return QColor(Qt::white);
+    case pmBlack: return QColor(Qt::black);
+    default: break;
+  }
+  return QColor(ColorToQRgb(FPen.Color()));
+}
+
+QBrush TCanvas::QtBrush() const { return QBrush(QColor(ColorToQRgb(FBrush.Color())), QtBrushStyle(FBrush.Style())); }
+
+// ---------------------------------------------------------------------- lines
+
+void TCanvas::ThinLine(QPainter& p, TPoint A, TPoint B, std::int64_t& Phase) {
+  const LineRaster line(A, B);
+  const i64 count = line.Count();
+  i64 first = 0, last = -1;
+  if (count > 0 && line.VisibleRange(VisibleRect(), first, last)) {
+    const QColor color = PreparePen(p);
+    const std::span<const int> pattern = DashPattern(FPen.Style());
+    // Runs of pixels on one row (or column) become one rectangle.
+    i64 runStart = -1;
+    auto flush = [&](i64 end) {  // pixels runStart..end-1
+      if (runStart < 0) return;
+      const i64 a = line.MajorAt(runStart), b = line.MajorAt(end - 1);
+      const int lo = int(std::min(a, b)), len = int(std::abs(b - a) + 1), minor = int(line.MinorAt(runStart));
+      p.fillRect(line.XMajor ? QRect(lo, minor, len, 1) : QRect(minor, lo, 1, len), color);
+      runStart = -1;
+    };
+    for (i64 k = first; k <= last; ++k) {
+      const bool on = PatternOn(pattern, Phase + k);
+      if (runStart >= 0 && (!on || line.MinorOffset(k) != line.MinorOffset(runStart))) flush(k);
+      if (on && runStart < 0) runStart = k;
+    }
+    flush(last + 1);
+  }
+  Phase += count;
+}
+
+void TCanvas::StrokePolyline(const QList<TPoint>& Points, bool Closed) {
+  if (Points.size() < 2 || !PenVisible()) return;
+  QPainter* p = Begin();
+  if (!p) return;
+  const int width = std::max(1, FPen.Width());
+  if (width == 1) {
+    std::int64_t phase = 0;
+    for (qsizetype i = 1; i < Points.size(); ++i) ThinLine(*p, Points[i - 1], Points[i], phase);
+    if (Closed) ThinLine(*p, Points.back(), Points.front(), phase);
+    return;
+  }
+  // Wide pens: Qt's stroker along the pixel centres, round caps and joins.
+  const QColor color = PreparePen(*p);
+  p->setPen(QPen(color, width, QtPenStyle(FPen.Style()), Qt::RoundCap, Qt::RoundJoin));
+  p->setBrush(Qt::NoBrush);
+  constexpr int Far = 1 << 20;
+  const bool near = std::all_of(Points.begin(), Points.end(),
+                                [](TPoint q) { return std::abs(q.X) < Far && std::abs(q.Y) < Far; });
+  if (near) {
+    QPolygonF poly;
+    for (TPoint q : Points) poly << Center(q);
+    if (Closed) p->drawPolygon(poly);
+    else p->drawPolyline(poly);
+    return;
+  }
+  // Far away points: each segment cut to the visible area first.
+  const QRectF area = QRectF(VisibleRect()).adjusted(-width, -width, width, width);
+  const qsizetype n = Points.size();
+  for (qsizetype i = 1; i < n + (Closed ? 1 : 0); ++i) {
+    QPointF a = Center(Points[i - 1]), b = Center(Points[i % n]);
+    if (ClipSegment(a, b, area)) p->drawLine(QLineF(a, b));
+  }
+}
+
+void TCanvas::MoveTo(int X, int Y) { FPenPos = TPoint(X, Y); }
+
+void TCanvas::LineTo(int X, int Y) {
+  StrokePolyline({FPenPos, TPoint(X, Y)}, false);
+  FPenPos = TPoint(X, Y);
+}
+
+void TCanvas::Polyline(const QList<TPoint>& Points) { StrokePolyline(Points, false); }
+
+void TCanvas::Polygon(const QList<TPoint>& Points) {
+  if (Points.size() < 2) return;
+  if (BrushVisible()) {
+    if (QPainter* p = Begin()) {
+      QPolygon poly;
+      for (TPoint q : Points) poly << QPoint(q);
+      p->setPen(Qt::NoPen);
+      p->setBrush(QtBrush());
+      p->drawPolygon(poly, Qt::OddEvenFill);
+    }
+  }
+  StrokePolyline(Points, true);
+}
+
+// ------------------------------------------------------------ rectangle fills
+
+void TCanvas::FillRect(const TRect& R) {
+  if (!BrushVisible()) return;
+  QPainter* p = Begin();
+  if (!p) return;
+  const QRect area = Bounded(R, VisibleRect());
+  if (!area.isEmpty()) p->fillRect(area, QtBrush());
+}
+
+void TCanvas::FrameRect(const TRect& R) {
+  if (R.Right <= R.Left || R.Bottom <= R.Top || !BrushVisible()) return;
+  const TBrushStyle style = FBrush.Style();
+  FBrush.SetStyle(bsSolid);
+  FillRect(TRect(R.Left, R.Top, R.Right, std::min(R.Top + 1, R.Bottom)));
+  FillRect(TRect(R.Left, std::max(R.Bottom - 1, R.Top), R.Right, R.Bottom));
+  FillRect(TRect(R.Left, R.Top, std::min(R.Left + 1, R.Right), R.Bottom));
+  FillRect(TRect(std::max(R.Right - 1, R.Left), R.Top, R.Right, R.Bottom));
+  FBrush.SetStyle(style);
+}
+
+// ----------------------------------------------------------------------- text
+
+int TCanvas::TextWidth(const QString& Text) {
+  const QFontMetrics fm = FImage && !FImage->isNull() ? QFontMetrics(FFont.Handle(), FImage) : QFontMetrics(FFont.Handle());
+  return fm.horizontalAdvance(Text);
+}
+
+int TCanvas::TextHeight(const QString& Text) {
+  const QFontMetrics fm = FImage && !FImage->isNull() ? QFontMetrics(FFont.Handle(), FImage) : QFontMetrics(FFont.Handle());
+  return fm.height();
+}
+
+void TCanvas::DrawText(int X, int Y, const QString& Text, const QRect* Clip) {
+  QPainter* p = Begin();
+  if (!p) return;
+  QRect visible = VisibleRect();
+  if (Clip) {
+    visible &= *Clip;
+    if (visible.isEmpty()) return;
+    p->setClipRect(visible);
+    if (BrushVisible()) p->fillRect(*Clip, QColor(ColorToQRgb(FBrush.Color())));
+  }
+  if (Text.isEmpty()) return;
+  const QFontMetrics fm(FFont.Handle(), FImage);
+  const QRect box(0, 0, fm.horizontalAdvance(Text), fm.height());
+  QTransform turn;
+  turn.translate(X, Y);
+  turn.rotate(-FFont.Orientation() / 10.0);
+  // Text far outside the visible area is not handed to Qt at all.
+  if (!turn.mapRect(QRectF(box)).intersects(QRectF(visible))) return;
+  p->setTransform(turn);
+  if (!Clip && BrushVisible()) p->fillRect(box, QColor(ColorToQRgb(FBrush.Color())));
+  p->setFont(FFont.Handle());
+  p->setPen(QColor(ColorToQRgb(FFont.Color())));
+  p->drawText(QPointF(0, fm.ascent()), Text);
+}
+
+void TCanvas::TextOut(int X, int Y, const QString& Text) {
+  DrawText(X, Y, Text, nullptr);
+  FPenPos = TPoint(X + TextWidth(Text), Y);
+}
+
+void TCanvas::TextRect(const TRect& R, int X, int Y, const QString& Text) {
+  const QRect clip = Bounded(R, VisibleRect());
+  if (!clip.isEmpty()) DrawText(X, Y, Text, &clip);
+}
+
+}  // namespace orv

@@ -1,0 +1,222 @@
+// Operations on the pixels themselves: single pixels, flood fill and block
+// transfers. They end the open painter and work on device pixels; a logical
+// pixel covers Ratio() x Ratio() of them.
+#include "TBitmap.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <vector>
+
+namespace orv {
+
+namespace {
+
+using i64 = std::int64_t;
+using i128 = __int128;
+
+constexpr QRgb Opaque = 0xFF000000;
+
+// Logical coordinate to device coordinate (kept within int64 for any input).
+i64 ToDevice(i64 V, qreal Ratio) { return i64(std::floor(double(V) * Ratio)); }
+
+// The colour of a stored pixel without alpha premultiplication, as $00RRGGBB.
+QRgb PlainRgb(QRgb Stored, bool Premultiplied) {
+  if (Premultiplied && qAlpha(Stored) != 255) Stored = qUnpremultiply(Stored);
+  return Stored & 0x00FFFFFF;
+}
+
+int SaturatedAdd(int A, int B) { return int(std::clamp(i64(A) + B, i64(INT_MIN), i64(INT_MAX))); }
+
+// A premultiplied source laid over a premultiplied destination.
+QRgb SourceOver(QRgb Src, QRgb Dst) {
+  const int inv = 255 - qAlpha(Src);
+  auto mix = [inv](int s, int d) { return s + (d * inv + 127) / 255; };
+  return qRgba(mix(qRed(Src), qRed(Dst)), mix(qGreen(Src), qGreen(Dst)), mix(qBlue(Src), qBlue(Dst)),
+               mix(qAlpha(Src), qAlpha(Dst)));
+}
+
+}  // namespace
+
+QRect TCanvas::DeviceVisible(const TRect& R) const {
+  const QRect v = Bounded(R, VisibleRect());
+  if (v.isEmpty()) return QRect();
+  const qreal s = Ratio();
+  const QRect d(QPoint(int(ToDevice(v.left(), s)), int(ToDevice(v.top(), s))),
+                QPoint(int(ToDevice(i64(v.left()) + v.width(), s)) - 1, int(ToDevice(i64(v.top()) + v.height(), s)) - 1));
+  return d & FImage->rect();
+}
+
+TColor TCanvas::Pixels(int X, int Y) {
+  if (!FImage || FImage->isNull()) return clNone;
+  Flush();
+  const i64 x = ToDevice(X, Ratio()), y = ToDevice(Y, Ratio());
+  if (x < 0 || y < 0 || x >= FImage->width() || y >= FImage->height()) return clNone;
+  return QRgbToColor(FImage->pixel(int(x), int(y)));
+}
+
+void TCanvas::SetPixels(int X, int Y, TColor Value) {
+  if (!FImage || FImage->isNull() || X == INT_MAX || Y == INT_MAX) return;
+  const QRect r = DeviceVisible(TRect(X, Y, X + 1, Y + 1));
+  if (r.isEmpty()) return;
+  Flush();
+  Begin();  // brings the image to a 32-bit format
+  Flush();
+  const QRgb c = ColorToQRgb(Value);
+  for (int y = r.top(); y <= r.bottom(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(FImage->scanLine(y));
+    std::fill(line + r.left(), line + r.right() + 1, c);
+  }
+}
+
+void TCanvas::FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle) {
+  if (!BrushVisible() || !Begin()) return;
+  Flush();
+  const QRect area = DeviceVisible(TRect(VisibleRect()));
+  const i64 sx = ToDevice(X, Ratio()), sy = ToDevice(Y, Ratio());
+  if (area.isEmpty() || sx < area.left() || sx > area.right() || sy < area.top() || sy > area.bottom()) return;
+  const bool premultiplied = FImage->format() == QImage::Format_ARGB32_Premultiplied;
+  const QRgb target = ColorToQRgb(Color) & 0x00FFFFFF, fill = ColorToQRgb(FBrush.Color());
+  const int w = area.width();
+  std::vector<std::uint8_t> done(std::size_t(w) * std::size_t(area.height()));
+  auto line = [&](int y) { return reinterpret_cast<QRgb*>(FImage->scanLine(y)); };
+  auto index = [&](int x, int y) { return std::size_t(y - area.top()) * std::size_t(w) + std::size_t(x - area.left()); };
+  auto fillable = [&](const QRgb* l, int x, int y) {
+    if (done[index(x, y)]) return false;
+    const QRgb c = PlainRgb(l[x], premultiplied);
+    return FillStyle == fsBorder ? c != target : c == target;
+  };
+  // Scanline fill over 4-connected neighbours: a run of the row is filled,
+  // then the runs touching it above and below are queued.
+  std::vector<QPoint> seeds{QPoint(int(sx), int(sy))};
+  while (!seeds.empty()) {
+    const QPoint s = seeds.back();
+    seeds.pop_back();
+    QRgb* l = line(s.y());
+    if (!fillable(l, s.x(), s.y())) continue;
+    int left = s.x(), right = s.x();
+    while (left > area.left() && fillable(l, left - 1, s.y())) --left;
+    while (right < area.right() && fillable(l, right + 1, s.y())) ++right;
+    for (int x = left; x <= right; ++x) {
+      l[x] = fill;
+      done[index(x, s.y())] = 1;
+    }
+    for (int y : {s.y() - 1, s.y() + 1}) {
+      if (y < area.top() || y > area.bottom()) continue;
+      const QRgb* n = line(y);
+      bool inRun = false;
+      for (int x = left; x <= right; ++x) {
+        const bool f = fillable(n, x, y);
+        if (f && !inRun) seeds.emplace_back(x, y);
+        inRun = f;
+      }
+    }
+  }
+}
+
+void TCanvas::Blit(const TRect& Dest, const QImage& Source, const TRect& SourceRect, TCopyMode Mode, const QRgb* Key,
+                   bool Blend) {
+  if (!Begin()) return;
+  Flush();
+  const TRect dst(std::min(Dest.Left, Dest.Right), std::min(Dest.Top, Dest.Bottom), std::max(Dest.Left, Dest.Right),
+                  std::max(Dest.Top, Dest.Bottom));
+  const QRect visible = DeviceVisible(dst);
+  if (visible.isEmpty()) return;
+  const bool usesSource = Mode != cmDstInvert && Mode != cmBlackness && Mode != cmWhiteness;
+  // Device extents of the whole destination and source, for the scaling.
+  const qreal rd = Ratio(), rs = Source.isNull() ? 1.0 : Source.devicePixelRatio();
+  const i64 dl = ToDevice(dst.Left, rd), dt = ToDevice(dst.Top, rd);
+  const i64 dw = ToDevice(dst.Right, rd) - dl, dh = ToDevice(dst.Bottom, rd) - dt;
+  const i64 sl = ToDevice(std::min(SourceRect.Left, SourceRect.Right), rs);
+  const i64 st = ToDevice(std::min(SourceRect.Top, SourceRect.Bottom), rs);
+  const i64 sw = ToDevice(std::max(SourceRect.Left, SourceRect.Right), rs) - sl;
+  const i64 sh = ToDevice(std::max(SourceRect.Top, SourceRect.Bottom), rs) - st;
+  if (dw <= 0 || dh <= 0 || (usesSource && (Source.isNull() || sw <= 0 || sh <= 0))) return;
+  // Nearest source pixel of a destination pixel (by the pixel centres).
+  auto mapX = [&](i64 x) { return sl + i64((i128(2) * (x - dl) + 1) * sw / (i128(2) * dw)); };
+  auto mapY = [&](i64 y) { return st + i64((i128(2) * (y - dt) + 1) * sh / (i128(2) * dh)); };
+
+  // The source pixels needed, copied first: the source may be this image.
+  QImage src;
+  QRect have;
+  if (usesSource) {
+    have = QRect(QPoint(int(std::clamp<i64>(mapX(visible.left()), -1, Source.width())),
+                        int(std::clamp<i64>(mapY(visible.top()), -1, Source.height()))),
+                 QPoint(int(std::clamp<i64>(mapX(visible.right()), -1, Source.width())),
+                        int(std::clamp<i64>(mapY(visible.bottom()), -1, Source.height())))) &
+           Source.rect();
+    if (have.isEmpty()) return;
+    src = Source.copy(have);
+    if (src.format() != QImage::Format_RGB32) src = src.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  }
+  const bool dstPremultiplied = FImage->format() == QImage::Format_ARGB32_Premultiplied;
+  for (int y = visible.top(); y <= visible.bottom(); ++y) {
+    auto* out = reinterpret_cast<QRgb*>(FImage->scanLine(y));
+    const QRgb* in = nullptr;
+    if (usesSource) {
+      const i64 syy = mapY(y);
+      if (syy < have.top() || syy > have.bottom()) continue;
+      in = reinterpret_cast<const QRgb*>(src.constScanLine(int(syy - have.top())));
+    }
+    for (int x = visible.left(); x <= visible.right(); ++x) {
+      QRgb s = 0;
+      if (in) {
+        const i64 sxx = mapX(x);
+        if (sxx < have.left() || sxx > have.right()) continue;
+        s = in[sxx - have.left()];
+        if (src.format() == QImage::Format_RGB32) s |= Opaque;
+        if (Key && PlainRgb(s, true) == *Key) continue;
+        if (Blend && Mode == cmSrcCopy && qAlpha(s) != 255) {
+          out[x] = SourceOver(s, out[x]);
+          continue;
+        }
+        s = PlainRgb(s, true);
+      }
+      const QRgb d = PlainRgb(out[x], dstPremultiplied);
+      QRgb r = 0;
+      switch (Mode) {
+        case cmSrcCopy: r = s; break;
+        case cmDstInvert: r = ~d; break;
+        case cmSrcInvert: r = s ^ d; break;
+        case cmNotSrcCopy: r = ~s; break;
+        case cmSrcAnd: r = s & d; break;
+        case cmSrcPaint: r = s | d; break;
+        case cmBlackness: r = 0; break;
+        case cmWhiteness: r = 0x00FFFFFF; break;
+      }
+      out[x] = Opaque | (r & 0x00FFFFFF);
+    }
+  }
+}
+
+void TCanvas::CopyRect(const TRect& Dest, TCanvas* Source, const TRect& SourceRect) {
+  if (FCopyMode == cmDstInvert || FCopyMode == cmBlackness || FCopyMode == cmWhiteness) {
+    Blit(Dest, QImage(), SourceRect, FCopyMode, nullptr, false);
+    return;
+  }
+  if (!Source || !Source->FImage || Source->FImage->isNull()) return;
+  Source->Flush();
+  Blit(Dest, *Source->FImage, SourceRect, FCopyMode, nullptr, false);
+}
+
+void TCanvas::DrawGraphic(const TRect& Dest, TBitmap* Graphic) {
+  if (!Graphic || Graphic->Empty()) return;
+  const QImage& image = Graphic->Image();
+  const QSize size = image.deviceIndependentSize().toSize();
+  const TRect all(0, 0, size.width(), size.height());
+  if (Graphic->Transparent()) {
+    const QRgb key = ColorToQRgb(Graphic->TransparentColor()) & 0x00FFFFFF;
+    Blit(Dest, image, all, cmSrcCopy, &key, true);
+  } else {
+    Blit(Dest, image, all, FCopyMode, nullptr, true);
+  }
+}
+
+void TCanvas::Draw(int X, int Y, TBitmap* Graphic) {
+  if (!Graphic) return;
+  DrawGraphic(TRect(X, Y, SaturatedAdd(X, Graphic->Width()), SaturatedAdd(Y, Graphic->Height())), Graphic);
+}
+
+void TCanvas::StretchDraw(const TRect& R, TBitmap* Graphic) { DrawGraphic(R, Graphic); }
+
+}  // namespace orv
