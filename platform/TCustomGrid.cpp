@@ -106,9 +106,10 @@ void TCustomGrid::UpdateLineWidths() {
 
 void TCustomGrid::SetOptions(TGridOptions Value) {
   if (Value == FOptions) return;
+  const bool tabsChanged = Value.Contains(goTabs) != FOptions.Contains(goTabs);
   FOptions = Value;
   if (!FOptions.Contains(goRangeSelect)) FAnchor = FCurrent;
-  SetWantTabs(FOptions.Contains(goTabs));
+  if (tabsChanged) SetWantTabs(FOptions.Contains(goTabs));
   for (QScrollBar* bar : {FVScroll, FHScroll}) bar->setTracking(FOptions.Contains(goThumbTracking));
   if (FEditorMode && !CanEditShow()) HideEditor();
   UpdateLineWidths();
