@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include <utility>
 #include <vector>
 
 namespace orv {
@@ -31,7 +32,11 @@ TCustomGrid::TCustomGrid(TComponent* AOwner)
   LayoutChanged();
 }
 
-TCustomGrid::~TCustomGrid() = default;
+// The editor goes first, while the grid it reports to is still whole.
+TCustomGrid::~TCustomGrid() {
+  FEditorMode = false;
+  delete std::exchange(FInplaceEdit, nullptr);
+}
 
 // ------------------------------------------------------------------ structure
 
