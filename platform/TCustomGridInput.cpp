@@ -214,7 +214,7 @@ void TCustomGrid::DoEnter() {
   TCustomControl::DoEnter();
   if (FEditorMode)
     FInplaceEdit->SetFocus();
-  else if (FOptions.Contains(goAlwaysShowEditor))
+  else if (FOptions.Contains(goAlwaysShowEditor) && !FHidingEditor)
     ShowEditor();
 }
 
