@@ -184,14 +184,19 @@ QRect TCanvas::VisibleRect() const {
   return FClip.IsEmpty() ? image : Bounded(FClip, image);
 }
 
+bool TCanvas::HasPixels() {
+  if (!FImage || FImage->isNull()) return false;
+  // The painter and the pixel operations work on 32-bit pixels only.
+  const auto format = FImage->format();
+  if (!FPainter && format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied)
+    *FImage = FImage->convertToFormat(FImage->hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                                : QImage::Format_RGB32);
+  return true;
+}
+
 QPainter* TCanvas::Begin() {
-  if (!FImage || FImage->isNull()) return nullptr;
+  if (!HasPixels()) return nullptr;
   if (!FPainter) {
-    // The painter and the pixel operations work on 32-bit pixels only.
-    const auto format = FImage->format();
-    if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied)
-      *FImage = FImage->convertToFormat(FImage->hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                                  : QImage::Format_RGB32);
     FPainter = std::make_unique<QPainter>(FImage);
     FPainter->setRenderHint(QPainter::Antialiasing, false);
   }
@@ -270,7 +275,7 @@ void TCanvas::StrokePolyline(const QList<TPoint>& Points, bool Closed) {
   p->setBrush(Qt::NoBrush);
   constexpr int Far = 1 << 20;
   const bool near = std::all_of(Points.begin(), Points.end(),
-                                [](TPoint q) { return std::abs(q.X) < Far && std::abs(q.Y) < Far; });
+                                [](TPoint q) { return q.X > -Far && q.X < Far && q.Y > -Far && q.Y < Far; });
   if (near) {
     QPolygonF poly;
     for (TPoint q : Points) poly << Center(q);
@@ -370,7 +375,7 @@ void TCanvas::DrawText(int X, int Y, const QString& Text, const QRect* Clip) {
 
 void TCanvas::TextOut(int X, int Y, const QString& Text) {
   DrawText(X, Y, Text, nullptr);
-  FPenPos = TPoint(X + TextWidth(Text), Y);
+  FPenPos = TPoint(Add(X, TextWidth(Text)), Y);
 }
 
 void TCanvas::TextRect(const TRect& R, int X, int Y, const QString& Text) {
