@@ -255,7 +255,7 @@ void TControl::keyPressEvent(QKeyEvent* e) {
   const TShiftState shift = KeyShiftState(e);
   if (key != 0) KeyDown(key, shift);
   const QString text = e->text();
-  if (!text.isEmpty() && text[0].isPrint() && !shift.Contains(ssCtrl)) {
+  if (!text.isEmpty() && IsKeyPressChar(text[0], FWantTabs) && !shift.Contains(ssCtrl)) {
     for (QChar ch : text) {
       QChar c = ch;
       KeyPress(c);
