@@ -6,3 +6,4 @@
 #include <orvplatform.h>
 
 #include <ORV_NumIO.h>
+#include <ORV_replist.h>

@@ -1,0 +1,7 @@
+#pragma once
+// The report list unit: the report data TRLData with its exchange formats
+// (CSV, lines, XML, HTML, clipboard text).
+
+#include "RLTypes.h"
+#include "RLXml.h"
+#include "TRLData.h"
