@@ -2,6 +2,8 @@
 // insertion line; column widths measured from the painted texts.
 #include "TReportListView.h"
 
+#include <QFontMetrics>
+
 #include <algorithm>
 #include <cmath>
 
@@ -159,7 +161,9 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const TRect& ARect) {
   c->Brush()->SetColor(brush);
 
   const int avail = ColWidths(D) - 9 - (checkCol ? kCheckIndent : 0);
-  if (const int w = text.size() > 1 ? c->TextWidth(text.mid(1)) : 0; w > 0 && avail < w) {
+  // Short texts fit without being measured: no character is wider than FWidestChar.
+  const bool mayNotFit = qint64(text.size()) * FWidestChar > avail;
+  if (const int w = mayNotFit && text.size() > 1 ? c->TextWidth(text.mid(1)) : 0; w > 0 && avail < w) {
     const int n = std::max(1, RoundEven(double(text.size()) * avail / w - 4));
     if (ColumnAlignment(D) == taRightJustify)
       text = text.left(1) + QStringLiteral("...") + text.right(n);
@@ -167,14 +171,14 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const TRect& ARect) {
       text = text.left(n) + QStringLiteral("...");
   }
 
-  c->Pen()->SetColor(brush);
-  c->Rectangle(F);
+  c->FillRect(F);  // what Rectangle(F) draws with pen and brush both in the brush colour
   c->Pen()->SetColor(pen);
 
   const bool italic = Font()->Style().Contains(fsItalic);
   auto drawText = [&](const QString& s) {
-    const int w = c->TextWidth(s) + (italic ? 2 : 0);
-    c->TextRect(X, AlignedX(ColumnAlignment(D), X.Left, X.Right, w), X.Top - 1, s);
+    const TAlignment al = ColumnAlignment(D);
+    const int w = al == taLeftJustify ? 0 : c->TextWidth(s) + (italic ? 2 : 0);
+    c->TextRect(X, AlignedX(al, X.Left, X.Right, w), X.Top - 1, s);
   };
   if (!checkCol) {
     drawText(text);
@@ -290,6 +294,9 @@ void TReportListView::DrawColumnHeader(int ACol, const TRect& ARect) {
 
 void TReportListView::Paint() {
   if (FSuppressPaint) return;
+  QFont bold = Font()->Handle();
+  bold.setBold(true);
+  FWidestChar = QFontMetrics(bold).maxWidth();
   TCustomDrawGrid::Paint();
   if (NrOfRows() == 0 || ShownRowCount() == 0) PaintEmptyMessage();
   PaintInterRowLine();

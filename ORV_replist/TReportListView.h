@@ -507,6 +507,8 @@ private:
   bool FFiltered = false;
   std::vector<bool> FFilterMask;
   std::vector<int> FShown;
+  // Paint cache: the widest character of the control font in bold.
+  int FWidestChar = 1;
 };
 
 }  // namespace orv
