@@ -71,7 +71,7 @@ void SetCellUtf8(TStringArray& Store, int Col, int Row, QByteArrayView Text, cha
   buf[0] = Mark;
   qsizetype n = std::min<qsizetype>(Text.size(), MaxCellBytes);
   while (n > 0 && n < Text.size() && (std::uint8_t(Text[n]) & 0xC0) == 0x80) --n;  // whole characters only
-  std::memcpy(buf + 1, Text.data(), std::size_t(n));
+  if (n > 0) std::memcpy(buf + 1, Text.data(), std::size_t(n));
   Store.SetUtf8(Col, Row, QByteArrayView(buf, n + 1));
 }
 

@@ -112,6 +112,7 @@ QByteArrayView TStringArray::GetUtf8(int ACol, int ARow) const {
 
 void TStringArray::SetUtf8(int ACol, int ARow, QByteArrayView Value) {
   if (!ValidCell(ACol, ARow)) return;
+  if (Value.isNull()) Value = QByteArrayView("", 0);  // the cell code copies from Data()
   qsizetype n = Value.size();
   if (n > detail::MaxCellLength) {
     // Count UTF-16 code units (a 4-byte sequence is two) up to the limit.
