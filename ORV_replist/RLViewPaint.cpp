@@ -188,14 +188,19 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const TRect& ARect) {
     drawText(text.mid(1));
     const int L = ARect.Left, T = ARect.Top;
     if (!FROCheckMarks) {
-      c->Pen()->SetColor(!FEnabled ? clInactiveCaption : rowDisabled ? pen : clBtnShadow);
-      c->Brush()->SetStyle(bsClear);
+      const TColor frame = !FEnabled ? clInactiveCaption : rowDisabled ? pen : clBtnShadow;
       const TRect box = CheckBoxRectOf(ARect);
-      if (mode == cmRadio)
+      if (mode == cmRadio) {
+        c->Pen()->SetColor(frame);
+        c->Brush()->SetStyle(bsClear);
         c->Ellipse(box);
-      else
-        c->Rectangle(box);
-      c->Brush()->SetStyle(bsSolid);
+        c->Brush()->SetStyle(bsSolid);
+      } else {
+        // The outline Rectangle draws with a one-pixel pen and a clear brush.
+        c->Brush()->SetColor(frame);
+        c->FrameRect(box);
+        c->Brush()->SetColor(brush);
+      }
     }
     c->Pen()->SetColor(FEnabled ? font : clInactiveCaption);
     if (checked && mode == cmRadio) {
