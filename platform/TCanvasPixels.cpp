@@ -149,6 +149,15 @@ void TCanvas::Blit(const TRect& Dest, const QImage& Source, const TRect& SourceR
     if (src.format() != QImage::Format_RGB32) src = src.convertToFormat(QImage::Format_ARGB32_Premultiplied);
   }
   const bool dstPremultiplied = FImage->format() == QImage::Format_ARGB32_Premultiplied;
+  // An opaque plain copy at the same size moves whole rows.
+  const bool rows = Mode == cmSrcCopy && !Key && sw == dw && sh == dh && src.format() == QImage::Format_RGB32 &&
+                    FImage->format() == QImage::Format_RGB32;
+  // The source column of every destination column, worked out once.
+  std::vector<i64> columns;
+  if (usesSource && !rows) {
+    columns.resize(size_t(visible.width()));
+    for (int x = visible.left(); x <= visible.right(); ++x) columns[size_t(x - visible.left())] = mapX(x);
+  }
   for (int y = visible.top(); y <= visible.bottom(); ++y) {
     auto* out = reinterpret_cast<QRgb*>(FImage->scanLine(y));
     const QRgb* in = nullptr;
@@ -157,10 +166,16 @@ void TCanvas::Blit(const TRect& Dest, const QImage& Source, const TRect& SourceR
       if (syy < have.top() || syy > have.bottom()) continue;
       in = reinterpret_cast<const QRgb*>(src.constScanLine(int(syy - have.top())));
     }
+    if (rows) {
+      const i64 from = std::max<i64>(visible.left(), have.left() - sl + dl);
+      const i64 to = std::min<i64>(visible.right(), have.right() - sl + dl);
+      if (from <= to) std::copy(in + (sl + from - dl - have.left()), in + (sl + to - dl - have.left()) + 1, out + from);
+      continue;
+    }
     for (int x = visible.left(); x <= visible.right(); ++x) {
       QRgb s = 0;
       if (in) {
-        const i64 sxx = mapX(x);
+        const i64 sxx = columns[size_t(x - visible.left())];
         if (sxx < have.left() || sxx > have.right()) continue;
         s = in[sxx - have.left()];
         if (src.format() == QImage::Format_RGB32) s |= Opaque;

@@ -143,6 +143,18 @@ void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2) {
                    true);
     return;
   }
+  if (PenVisible() && FPen.Width() <= 1 && FPen.Mode() == pmCopy) {
+    // A plain one-pixel outline: the inside in the brush, the edge in the pen.
+    FillRect(TRect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1));
+    const TColor color = FBrush.Color();
+    const TBrushStyle style = FBrush.Style();
+    FBrush.SetColor(FPen.Color());
+    FBrush.SetStyle(bsSolid);
+    FrameRect(r);
+    FBrush.SetColor(color);
+    FBrush.SetStyle(style);
+    return;
+  }
   PaintShape(TShapeMask(ShapeBox(r), [](double, double) { return true; }), true, true);
 }
 

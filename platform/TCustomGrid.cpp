@@ -1,5 +1,6 @@
-// TCustomGrid: structure, scrolling, geometry and painting.
-// Mouse and keys are in TCustomGridInput.cpp, the in-place editor in TCustomGridEdit.cpp.
+// TCustomGrid: structure, scrolling, current cell and geometry. Painting is in
+// TCustomGridPaint.cpp, mouse and keys in TCustomGridInput.cpp, the in-place
+// editor in TCustomGridEdit.cpp.
 #include "TCustomGrid.h"
 
 #include "TInplaceEdit.h"
@@ -7,7 +8,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-#include <vector>
+#include <utility>
 
 namespace orv {
 
@@ -31,7 +32,11 @@ TCustomGrid::TCustomGrid(TComponent* AOwner)
   LayoutChanged();
 }
 
-TCustomGrid::~TCustomGrid() = default;
+// The editor goes first, while the grid it reports to is still whole.
+TCustomGrid::~TCustomGrid() {
+  FEditorMode = false;
+  delete std::exchange(FInplaceEdit, nullptr);
+}
 
 // ------------------------------------------------------------------ structure
 
@@ -106,9 +111,10 @@ void TCustomGrid::UpdateLineWidths() {
 
 void TCustomGrid::SetOptions(TGridOptions Value) {
   if (Value == FOptions) return;
+  const bool tabsChanged = Value.Contains(goTabs) != FOptions.Contains(goTabs);
   FOptions = Value;
   if (!FOptions.Contains(goRangeSelect)) FAnchor = FCurrent;
-  SetWantTabs(FOptions.Contains(goTabs));
+  if (tabsChanged) SetWantTabs(FOptions.Contains(goTabs));
   for (QScrollBar* bar : {FVScroll, FHScroll}) bar->setTracking(FOptions.Contains(goThumbTracking));
   if (FEditorMode && !CanEditShow()) HideEditor();
   UpdateLineWidths();
@@ -390,131 +396,8 @@ int TCustomGrid::SizingRowAt(int X, int Y) const {
   return BorderAt(FRows, Y - area.Top);
 }
 
-// ------------------------------------------------------------------- painting
-
-namespace {
-
-struct Band {
-  int Index;
-  int Pos;  // client coordinate of the leading edge
-  int Size;
-};
-
-// The cells of an axis in a view of Extent pixels starting at Origin: the
-// fixed ones, then the scrolling ones from First on; hidden cells left out.
-std::vector<Band> BandsInView(const TGridAxis& Axis, int Origin, int Extent) {
-  std::vector<Band> bands;
-  const int last = Axis.LastShown(Extent);
-  auto add = [&](int i) {
-    if (Axis.Size(i) >= 0) bands.push_back(Band{i, Origin + int(Axis.Position(i)), Axis.Size(i)});
-  };
-  for (int i = 0; i < Axis.Fixed() && i <= last; ++i) add(i);
-  for (int i = Axis.First(); i <= last; ++i) add(i);
-  return bands;
-}
-
-}  // namespace
-
 bool TCustomGrid::IsActiveControl() const {
   return hasFocus() || (FInplaceEdit && FInplaceEdit->hasFocus());
-}
-
-TGridDrawState TCustomGrid::DrawStateOf(int ACol, int ARow) const {
-  TGridDrawState s;
-  if (ACol < FixedCols() || ARow < FixedRows()) {
-    s.Include(gdFixed);
-    return s;
-  }
-  if (ACol == FCurrent.X && ARow == FCurrent.Y && IsActiveControl()) s.Include(gdFocused);
-  if (Selection().Contains(ACol, ARow)) s.Include(gdSelected);
-  return s;
-}
-
-void TCustomGrid::PrepareCanvas(TCanvas* C, TGridDrawState State) {
-  C->Font()->Assign(Font());
-  C->Pen()->SetStyle(psSolid);
-  C->Pen()->SetMode(pmCopy);
-  C->Pen()->SetWidth(1);
-  C->Pen()->SetColor(clBlack);
-  C->Brush()->SetStyle(bsSolid);
-  const bool highlight = State.Contains(gdSelected) &&
-                         (!State.Contains(gdFocused) || FOptions.Contains(goDrawFocusSelected) || FOptions.Contains(goRowSelect));
-  if (State.Contains(gdFixed)) {
-    C->Brush()->SetColor(FFixedColor);
-  } else if (highlight) {
-    C->Brush()->SetColor(clHighlight);
-    C->Font()->SetColor(clHighlightText);
-  } else {
-    C->Brush()->SetColor(Color());
-  }
-}
-
-// The lines after a cell: right of it and below it, each over the crossing.
-void TCustomGrid::PaintLines(TCanvas* C, const TRect& R, bool Fixed) {
-  const int lw = FCols.LineWidth(), lh = FRows.LineWidth();
-  C->Brush()->SetStyle(bsSolid);
-  C->Brush()->SetColor(Fixed ? FFixedLineColor : FGridLineColor);
-  if (lw > 0 && FOptions.Contains(Fixed ? goFixedVertLine : goVertLine))
-    C->FillRect(TRect(R.Right, R.Top, R.Right + lw, R.Bottom + lh));
-  if (lh > 0 && FOptions.Contains(Fixed ? goFixedHorzLine : goHorzLine))
-    C->FillRect(TRect(R.Left, R.Bottom, R.Right + lw, R.Bottom + lh));
-}
-
-void TCustomGrid::PaintFocusRect(TCanvas* C) {
-  TRect r;
-  if (FOptions.Contains(goRowSelect)) {
-    const TRect cell = CellRect(LeftCol(), FCurrent.Y);
-    if (cell.IsEmpty()) return;
-    r = TRect(CellArea().Left + FCols.FixedExtent(), cell.Top, GridWidth() - FCols.LineWidth(), cell.Bottom);
-  } else {
-    r = CellRect(FCurrent.X, FCurrent.Y);
-  }
-  if (r.IsEmpty()) return;
-  C->Brush()->SetStyle(bsClear);
-  C->Pen()->SetStyle(psDot);
-  C->Pen()->SetColor(clWindowText);
-  C->Rectangle(r);
-  C->Pen()->SetStyle(psSolid);
-  C->Brush()->SetStyle(bsSolid);
-}
-
-void TCustomGrid::Paint() {
-  TCanvas* c = Canvas();
-  const TRect area = CellArea();
-  c->SetClipRect(TRect());
-  c->Brush()->SetStyle(bsSolid);
-  c->Brush()->SetColor(Color());
-  c->FillRect(ClientRect());
-
-  const std::vector<Band> cols = BandsInView(FCols, area.Left, area.Width());
-  const std::vector<Band> rows = BandsInView(FRows, area.Top, area.Height());
-  c->SetClipRect(area);
-  for (const Band& row : rows)
-    for (const Band& col : cols)
-      PaintLines(c, TRect(col.Pos, row.Pos, col.Pos + col.Size, row.Pos + row.Size),
-                 col.Index < FixedCols() || row.Index < FixedRows());
-  for (const Band& row : rows) {
-    for (const Band& col : cols) {
-      const TRect r(col.Pos, row.Pos, col.Pos + col.Size, row.Pos + row.Size);
-      const TGridDrawState state = DrawStateOf(col.Index, row.Index);
-      PrepareCanvas(c, state);
-      c->SetClipRect(area);
-      if (FDefaultDrawing) c->FillRect(r);
-      DrawCell(col.Index, row.Index, r, state);
-    }
-  }
-  c->SetClipRect(area);
-  if (FDefaultDrawing && IsActiveControl() && !FEditorMode) PaintFocusRect(c);
-  c->SetClipRect(TRect());
-
-  if (const TBars bars = BarsNeeded(); bars.V && bars.H) {
-    c->Brush()->SetColor(clBtnFace);
-    c->FillRect(TRect(area.Right, area.Bottom, width() - BorderWidth(), height() - BorderWidth()));
-  }
-  if (FBorderStyle == bsSingle) {
-    c->Brush()->SetColor(clBtnShadow);
-    c->FrameRect(ClientRect());
-  }
 }
 
 // -------------------------------------------------------------- virtual hooks

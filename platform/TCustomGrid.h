@@ -271,6 +271,7 @@ private:
   TInplaceEdit* FInplaceEdit = nullptr;
   bool FEditorMode = false;
   bool FSettingEditText = false;
+  bool FHidingEditor = false;
   TGridCoord FEditCell;
   QString FEditOriginal;
 };

@@ -49,7 +49,12 @@ void TCustomGrid::ShowEditor() {
 void TCustomGrid::HideEditor() {
   if (!FEditorMode) return;
   FEditorMode = false;
-  if (FInplaceEdit->hasFocus()) setFocus(Qt::OtherFocusReason);
+  if (FInplaceEdit->hasFocus()) {
+    // The focus comes back to the grid; with goAlwaysShowEditor that must not reopen the editor.
+    FHidingEditor = true;
+    setFocus(Qt::OtherFocusReason);
+    FHidingEditor = false;
+  }
   FInplaceEdit->hide();
   Invalidate();
 }

@@ -56,6 +56,9 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
 }
 
 void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
+  // A drag ends with the button, also when the release went elsewhere (or a
+  // descendant's MouseUp does not pass it on).
+  if (!Shift.Contains(ssLeft)) FGridState = gsNormal;
   switch (FGridState) {
     case gsColSizing:
       SetColWidths(FSizingIndex, std::max(0, X - FSizingStart));
@@ -211,7 +214,7 @@ void TCustomGrid::DoEnter() {
   TCustomControl::DoEnter();
   if (FEditorMode)
     FInplaceEdit->SetFocus();
-  else if (FOptions.Contains(goAlwaysShowEditor))
+  else if (FOptions.Contains(goAlwaysShowEditor) && !FHidingEditor)
     ShowEditor();
 }
 

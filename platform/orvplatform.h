@@ -1,6 +1,8 @@
 #pragma once
 // The framework layer the controls stand on, mapped onto Qt Widgets.
 
+#include "DateTime.h"
+#include "FloatText.h"
 #include "GridTypes.h"
 #include "KeyCodes.h"
 #include "OrvTypes.h"
@@ -11,6 +13,7 @@
 #include "TCustomDrawGrid.h"
 #include "TCustomEdit.h"
 #include "TCustomGrid.h"
+#include "TCustomLabel.h"
 #include "TGraphicsObject.h"
 #include "TInplaceEdit.h"
 #include "TObject.h"

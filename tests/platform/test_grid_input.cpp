@@ -2,6 +2,7 @@
 // column and row sizing with the mouse, the wheel.
 #include "GridTestSupport.h"
 
+#include <QMouseEvent>
 #include <QWheelEvent>
 
 using namespace orv;
@@ -94,6 +95,16 @@ TEST_F(GridTest, MouseSelectsCellsAndBlocks) {
   Key(Qt::Key_Right);  // scrolls instead of moving
   EXPECT_EQ(G->LeftCol(), left + 1);
   EXPECT_EQ(G->Selection(), TGridRect(1, 5, 7, 5));
+}
+
+TEST_F(GridTest, MovingWithoutTheButtonNeverDrags) {
+  Show();
+  QTest::mousePress(G.get(), Qt::LeftButton, {}, Center(2, 2));
+  // The release went astray (another window took it, or a derived grid swallowed it).
+  QMouseEvent hover(QEvent::MouseMove, Center(4, 5), G->mapToGlobal(Center(4, 5)), Qt::NoButton, Qt::NoButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(G.get(), &hover);
+  EXPECT_EQ(G->Selection(), TGridRect(2, 2, 2, 2));
 }
 
 TEST_F(GridTest, SelectCellCanRefuseACell) {
