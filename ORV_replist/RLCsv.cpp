@@ -56,6 +56,31 @@ public:
   // Reads one record; false when a quoted field is not closed.
   template <class FieldFn>
   bool ReadRecord(FieldFn&& OnField) {
+    // The usual line, without quotes and without a lone CR, is split with
+    // memchr; anything else is read character by character below.
+    if (FLf < FPos) {
+      FLf = static_cast<const char*>(std::memchr(FPos, '\n', std::size_t(FEnd - FPos)));
+      if (!FLf) FLf = FEnd;
+    }
+    const std::size_t span = std::size_t(FLf - FPos);
+    if (!std::memchr(FPos, '"', span)) {
+      const auto* cr = static_cast<const char*>(std::memchr(FPos, '\r', span));
+      if (!cr || cr + 1 == FLf) {
+        const char* lineEnd = cr ? cr : FLf;
+        const char* s = FPos;
+        for (int col = 1;; ++col) {
+          const auto* d = static_cast<const char*>(std::memchr(s, FDelim, std::size_t(lineEnd - s)));
+          if (!d) {
+            OnField(col, QByteArrayView(s, lineEnd - s));
+            break;
+          }
+          OnField(col, QByteArrayView(s, d - s));
+          s = d + 1;
+        }
+        FPos = FLf < FEnd ? FLf + 1 : FEnd;
+        return true;
+      }
+    }
     for (int col = 1;; ++col) {
       QByteArrayView field;
       if (FPos < FEnd && *FPos == '"') {
@@ -101,9 +126,31 @@ private:
 
   const char* FPos;
   const char* FEnd;
+  const char* FLf = nullptr;  // the next line feed at or behind FPos (FEnd: none)
   char FDelim;
   QByteArray FScratch;
 };
+
+qint64 CountByte(QByteArrayView Text, char c) {
+  qint64 n = 0;
+  const char* end = Text.data() + Text.size();
+  for (const char* p = Text.data(); (p = static_cast<const char*>(std::memchr(p, c, std::size_t(end - p)))); ++p) ++n;
+  return n;
+}
+
+// Opens a text file as UTF-8 (see TextAsUtf8); 0 or a TExchangeError.
+int OpenText(const QString& FName, detail::TFileBytes& File, QByteArray& Storage, QByteArrayView& Text) {
+  QString error;
+  switch (File.Open(FName, error)) {
+    case TFileResult::Ok:
+      Text = detail::TextAsUtf8(File.Bytes(), Storage);
+      return 0;
+    case TFileResult::OpenFailed:
+      return xeOpenFailed;
+    default:
+      return xeReadFailed;
+  }
+}
 
 }  // namespace
 
@@ -171,59 +218,73 @@ int TRLData::ExportCSV(const QString& FName, TCSVDelimiters Delimiter, bool Incl
 }
 
 int TRLData::ImportCSV(const QString& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders) {
-  QByteArray data;
-  QString error;
-  switch (detail::ReadWholeFile(FName, data, error)) {
-    case TFileResult::Ok:
-      break;
-    case TFileResult::OpenFailed:
-      return xeOpenFailed;
-    default:
-      return xeReadFailed;
-  }
-  data = detail::TextAsUtf8(std::move(data));
+  detail::TFileBytes file;
+  QByteArray storage;
+  QByteArrayView text;
+  if (const int error = OpenText(FName, file, storage, text)) return error;
+  const char delim = DelimiterChar(Delimiter);
 
-  // The file is read into a fresh store first, so that a failure leaves the
-  // table as it was.
-  TStringArray fresh(nullptr, 1, 1);
-  std::vector<QString> names;
+  // Rows are made once for the number of line ends (records cannot be more,
+  // unless line ends are mixed), columns as the records ask for them.
+  const qint64 lineEnds = std::max(CountByte(text, '\n'), CountByte(text, '\r')) + 1;
+  int capacity = int(std::min<qint64>(lineEnds, INT_MAX - 1));
   int cols = 1;
   int rows = 0;
-  int capacity = 1;
-  TCsvReader reader(data, DelimiterChar(Delimiter));
-  TProgress progress(this, OnPercentDone, data.size());
+  std::vector<QString> names;
+  TStringArray fresh(nullptr, 1, 1);
+  TCsvReader reader(text, delim);
+  TProgress progress(this, OnPercentDone, text.size());
   qsizetype consumed = 0;
   try {
+    const auto widen = [&](int col) {
+      if (col <= fresh.NrOfColumns()) return true;
+      if (!detail::TableFitsText(qint64(col + 1) * capacity, text.size())) return false;
+      fresh.Resize(col, capacity);
+      return true;
+    };
+    if (!detail::TableFitsText(qint64(2) * capacity, text.size())) return xeTooLarge;
+    fresh.Resize(1, capacity);
     if (IncludeColHeaders && !reader.AtEnd()) {
-      if (!reader.ReadRecord([&](int col, QByteArrayView text) {
-            names.push_back(detail::CutText(QString::fromUtf8(text), MaxColNameLength));
+      if (!reader.ReadRecord([&](int col, QByteArrayView field) {
+            names.push_back(detail::CutText(QString::fromUtf8(field), MaxColNameLength));
             cols = std::max(cols, col);
           }))
         return xeUnclosedQuote;
+      if (!widen(cols)) return xeTooLarge;
     }
-    const auto onField = [&](int col, QByteArrayView text) {
-      if (col > fresh.NrOfColumns()) fresh.Resize(col, capacity);
-      cols = std::max(cols, col);
-      const bool check = col <= FNrOfCols && FColButMode[std::size_t(col - 1)] != cmNone;
-      if (!text.isEmpty() || check) detail::SetCellUtf8(fresh, col, rows, text, check ? ' ' : 0);
+    bool fits = true;
+    // The unchecked mark of the check columns that stay, by column.
+    std::vector<char> marks(std::size_t(std::max(cols, FNrOfCols)) + 1, 0);
+    for (int c = 1; c <= FNrOfCols; ++c) marks[std::size_t(c)] = IsCheckCol(c) ? ' ' : 0;
+    const auto onField = [&](int col, QByteArrayView field) {
+      if (col > cols) {
+        fits = fits && widen(col);
+        if (!fits) return;
+        cols = col;
+        if (std::size_t(col) >= marks.size()) marks.resize(std::size_t(col) + 1, 0);
+      }
+      const char mark = marks[std::size_t(col)];
+      if (!field.isEmpty() || mark) detail::SetCellUtf8(fresh, col, rows, field, mark);
     };
     while (!reader.AtEnd()) {
-      if (rows == INT_MAX - 1) return xeOutOfMemory;
-      if (++rows > capacity) {
+      if (++rows > capacity) {  // mixed line ends: more records than expected
+        if (capacity == INT_MAX - 1) return xeTooLarge;
         capacity = int(std::min<qint64>(qint64(capacity) * 2, INT_MAX - 1));
-        fresh.Resize(fresh.NrOfColumns(), capacity);
+        if (!detail::TableFitsText(qint64(cols + 1) * capacity, text.size())) return xeTooLarge;
+        fresh.Resize(std::max(cols, fresh.NrOfColumns()), capacity);
       }
       if (!reader.ReadRecord(onField)) return xeUnclosedQuote;
-      const qsizetype at = reader.Offset(data.constData());
+      if (!fits) return xeTooLarge;
+      const qsizetype at = reader.Offset(text.data());
       progress.Advance(at - consumed);
       consumed = at;
     }
     fresh.Resize(cols, std::max(rows, 1));
     ResizeColumnArrays(cols);
   } catch (const EORVDStructError&) {
-    return xeOutOfMemory;
+    return xeTooLarge;
   } catch (const std::bad_alloc&) {
-    return xeOutOfMemory;
+    return xeTooLarge;
   }
 
   fresh.SetAllocRowsBy(FStrings->AllocRowsBy());
@@ -239,22 +300,15 @@ int TRLData::ImportCSV(const QString& FName, TCSVDelimiters Delimiter, bool Incl
 
 int TRLData::LoadLinesFromFile(int Column, int FirstRow, const QString& FName) {
   if (Column < 0 || Column > FNrOfCols || FirstRow < 1) return xeBadRange;
-  QByteArray data;
-  QString error;
-  switch (detail::ReadWholeFile(FName, data, error)) {
-    case TFileResult::Ok:
-      break;
-    case TFileResult::OpenFailed:
-      return xeOpenFailed;
-    default:
-      return xeReadFailed;
-  }
-  data = detail::TextAsUtf8(std::move(data));
+  detail::TFileBytes file;
+  QByteArray storage;
+  QByteArrayView text;
+  if (const int error = OpenText(FName, file, storage, text)) return error;
 
   // Line starts and lengths first, so that the table grows once.
   std::vector<QByteArrayView> lines;
-  const char* p = data.constData();
-  const char* end = p + data.size();
+  const char* p = text.data();
+  const char* end = p + text.size();
   while (p < end) {
     const char* s = p;
     while (p < end && *p != '\n' && *p != '\r') ++p;
@@ -262,11 +316,11 @@ int TRLData::LoadLinesFromFile(int Column, int FirstRow, const QString& FName) {
     if (p < end && *p++ == '\r' && p < end && *p == '\n') ++p;
   }
   const qint64 last = qint64(FirstRow) + qint64(lines.size()) - 1;
-  if (last >= INT_MAX) return xeOutOfMemory;
+  if (last >= INT_MAX || !detail::TableFitsText(qint64(FNrOfCols + 1) * last, text.size())) return xeTooLarge;
   try {
     if (last > FNrOfRows) SetNrRows(int(last));
   } catch (const EORVDStructError&) {
-    return xeOutOfMemory;
+    return xeTooLarge;
   }
   const bool check = IsCheckCol(Column);
   TProgress progress(this, OnPercentDone, qint64(lines.size()));

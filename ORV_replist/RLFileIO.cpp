@@ -49,17 +49,33 @@ TFileResult SaveFile(const QString& FName, const std::function<void(TBufferedWri
   return TFileResult::Ok;
 }
 
-TFileResult ReadWholeFile(const QString& FName, QByteArray& Data, QString& Error) {
-  QFile file(FName);
-  if (!file.open(QIODevice::ReadOnly)) {
-    Error = file.errorString();
+TFileBytes::TFileBytes() = default;
+TFileBytes::~TFileBytes() = default;
+
+TFileResult TFileBytes::Open(const QString& FName, QString& Error) {
+  FFile = std::make_unique<QFile>(FName);
+  if (!FFile->open(QIODevice::ReadOnly)) {
+    Error = FFile->errorString();
     return TFileResult::OpenFailed;
   }
-  Data = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    Error = file.errorString();
+  const qint64 size = FFile->size();
+  if (size > 0 && !FFile->isSequential()) {
+    if (const uchar* p = FFile->map(0, size)) {
+      FBytes = QByteArrayView(reinterpret_cast<const char*>(p), size);
+      return TFileResult::Ok;
+    }
+  }
+  try {
+    FData = FFile->readAll();
+  } catch (const std::bad_alloc&) {
+    Error = QStringLiteral("not enough memory");
     return TFileResult::ReadFailed;
   }
+  if (FFile->error() != QFileDevice::NoError) {
+    Error = FFile->errorString();
+    return TFileResult::ReadFailed;
+  }
+  FBytes = FData;
   return TFileResult::Ok;
 }
 
@@ -70,10 +86,11 @@ void RaiseFileError(TFileResult Result, const QString& FName, const QString& Err
   throw EInOutError(what.arg(FName, Error));
 }
 
-QByteArray TextAsUtf8(QByteArray Data) {
-  if (Data.startsWith("\xEF\xBB\xBF")) Data.remove(0, 3);
+QByteArrayView TextAsUtf8(QByteArrayView Data, QByteArray& Storage) {
+  if (Data.startsWith("\xEF\xBB\xBF")) Data = Data.sliced(3);
   if (IsValidUtf8(Data)) return Data;
-  return Latin1ToUtf8(Data);
+  Storage = Latin1ToUtf8(Data);
+  return Storage;
 }
 
 TProgress::TProgress(TObject* Sender, const TOnPercentDoneEvent& Event, qint64 Total)

@@ -8,11 +8,13 @@
 #include <QByteArray>
 #include <QString>
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <functional>
 #include <memory>
 
+class QFile;
 class QIODevice;
 
 namespace orv::detail {
@@ -75,15 +77,36 @@ enum class TFileResult { Ok, OpenFailed, ReadFailed, WriteFailed };
 // it was. Error receives the system's reason for a failure.
 TFileResult SaveFile(const QString& FName, const std::function<void(TBufferedWriter&)>& Body, QString& Error);
 
-// Reads the whole file.
-TFileResult ReadWholeFile(const QString& FName, QByteArray& Data, QString& Error);
+// The bytes of a whole file: mapped into memory where the file allows it
+// (no copy), else read.
+class TFileBytes {
+public:
+  TFileBytes();
+  ~TFileBytes();
+  TFileBytes(const TFileBytes&) = delete;
+  TFileBytes& operator=(const TFileBytes&) = delete;
+  TFileResult Open(const QString& FName, QString& Error);
+  QByteArrayView Bytes() const { return FBytes; }
+
+private:
+  std::unique_ptr<QFile> FFile;
+  QByteArray FData;
+  QByteArrayView FBytes;
+};
+
+// Whether a table of Cells cells may be made from a text of TextBytes bytes:
+// a table of up to 16M cells always, a larger one only as far as 16 cells per
+// byte of text, so that a short file cannot demand gigabytes of memory.
+inline bool TableFitsText(qint64 Cells, qint64 TextBytes) {
+  return Cells <= std::max<qint64>(qint64(1) << 24, 16 * TextBytes);
+}
 
 // Raises EInOutError for a failed file operation.
 [[noreturn]] void RaiseFileError(TFileResult Result, const QString& FName, const QString& Error);
 
-// A file's text as UTF-8 without a byte order mark: UTF-8 stays as it is,
-// anything else is read as Latin-1.
-QByteArray TextAsUtf8(QByteArray Data);
+// A file's text as UTF-8 without a byte order mark: UTF-8 stays where it is,
+// anything else is read as Latin-1 into Storage.
+QByteArrayView TextAsUtf8(QByteArrayView Data, QByteArray& Storage);
 
 // Reports progress through an OnPercentDone event: about 100 steps over Total
 // units of work, then 100 at Finish. Costs nothing when the event is unassigned.

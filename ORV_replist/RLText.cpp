@@ -1,6 +1,7 @@
 #include "RLText.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -18,15 +19,18 @@ qsizetype ValidUtf8Prefix(QByteArrayView Text) {
   const qsizetype n = Text.size();
   qsizetype i = 0;
   while (i < n) {
-    // Eight ASCII bytes at a time.
-    if (i + 8 <= n) {
+    // ASCII eight bytes at a time, up to the first byte with its high bit set.
+    while (i + 8 <= n) {
       std::uint64_t w;
       std::memcpy(&w, s + i, 8);
-      if ((w & 0x8080808080808080ull) == 0) {
-        i += 8;
-        continue;
+      w &= 0x8080808080808080ull;
+      if (w) {
+        i += std::countr_zero(w) / 8;
+        break;
       }
+      i += 8;
     }
+    if (i >= n) break;
     const unsigned c = s[i];
     if (c < 0x80) {
       ++i;

@@ -34,6 +34,12 @@ inline bool IsCheckedText(QByteArrayView Stored) { return !Stored.isEmpty() && S
 // valid (no overlong forms, surrogates or code points above U+10FFFF).
 qsizetype ValidUtf8Prefix(QByteArrayView Text);
 inline bool IsValidUtf8(QByteArrayView Text) { return ValidUtf8Prefix(Text) == Text.size(); }
+// The same for short texts such as one cell: ASCII is checked in line.
+inline bool IsValidUtf8Short(QByteArrayView Text) {
+  unsigned char high = 0;
+  for (char c : Text) high |= static_cast<unsigned char>(c);
+  return !(high & 0x80) || IsValidUtf8(Text);
+}
 
 // Stores valid UTF-8 text in a cell, behind the check character Mark when
 // Mark is not 0 (the store cuts the text to the cell length).

@@ -116,6 +116,8 @@ bool TRLData::ReadXml(QByteArrayView Text, const QString& DataID, qsizetype* Con
     if (cols < 0 || rows < 0)
       scanner.Fail(QStringLiteral("<%1> comes before <numcols> and <numrows>")
                        .arg(QLatin1String(RepListXmlTagNames[std::size_t(Tag)])));
+    if (!detail::TableFitsText(qint64(cols + 1) * std::max(rows, 1), Text.size() - start))
+      scanner.Fail(QStringLiteral("a table of %1 columns and %2 rows is far larger than its text").arg(cols).arg(rows));
     try {
       staged.SetNrCols(std::max(cols, 1));
       staged.SetNrRows(rows);
@@ -214,11 +216,11 @@ bool TRLData::ReadFromXMLStream(QIODevice* InStream, const QString& DataID) {
 }
 
 bool TRLData::LoadFromXMLFile(const QString& FName, const QString& DataID) {
-  QByteArray data;
+  detail::TFileBytes file;
   QString error;
-  const auto result = detail::ReadWholeFile(FName, data, error);
+  const auto result = file.Open(FName, error);
   if (result != detail::TFileResult::Ok) detail::RaiseFileError(result, FName, error);
-  return ReadXml(data, DataID, nullptr);
+  return ReadXml(file.Bytes(), DataID, nullptr);
 }
 
 bool TRLData::ReadFromOpenXMLFile(QTextStream& F, const QString& DataID) {

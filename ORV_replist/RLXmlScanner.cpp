@@ -5,6 +5,7 @@
 #include "TRLData.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstring>
 
@@ -14,18 +15,55 @@ namespace {
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-bool IsNameStart(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':'; }
+enum : std::uint8_t { NameStart = 1, NameChar = 2 };
+constexpr std::array<std::uint8_t, 256> MakeNameTable() {
+  std::array<std::uint8_t, 256> t{};
+  for (int c = 0; c < 256; ++c) {
+    const bool start = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':';
+    const bool part = start || (c >= '0' && c <= '9') || c == '-' || c == '.';
+    t[std::size_t(c)] = std::uint8_t((start ? NameStart : 0) | (part ? NameChar : 0));
+  }
+  return t;
+}
+constexpr std::array<std::uint8_t, 256> NameTable = MakeNameTable();
 
-bool IsNameChar(char c) { return IsNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.'; }
+bool IsNameStart(char c) { return NameTable[std::uint8_t(c)] & NameStart; }
+bool IsNameChar(char c) { return NameTable[std::uint8_t(c)] & NameChar; }
 
-bool SameName(QByteArrayView a, const char* b) { return a.compare(QByteArrayView(b), Qt::CaseInsensitive) == 0; }
+// ASCII names compared without regard to case.
+bool SameName(QByteArrayView a, QByteArrayView b) {
+  if (a.size() != b.size()) return false;
+  for (qsizetype i = 0; i < a.size(); ++i)
+    if ((a[i] | 0x20) != (b[i] | 0x20)) return false;  // names hold letters, digits and _:-. only
+  return true;
+}
+
+// Moves q behind Word when the text continues with it.
+template <std::size_t N>
+bool Skip(const char*& q, const char* end, const char (&Word)[N]) {
+  constexpr std::size_t n = N - 1;
+  if (std::size_t(end - q) < n || std::memcmp(q, Word, n) != 0) return false;
+  q += n;
+  return true;
+}
+
+// Decimal digits (at most 9, so no overflow) as a number, -1 for anything else.
+int ParseIndex(QByteArrayView Text) {
+  if (Text.isEmpty() || Text.size() > 9) return -1;
+  int v = 0;
+  for (char c : Text) {
+    if (c < '0' || c > '9') return -1;
+    v = v * 10 + (c - '0');
+  }
+  return v;
+}
 
 QString NameText(QByteArrayView Name) { return QString::fromLatin1(Name.data(), Name.size()); }
 
 }  // namespace
 
 TRepListXmlTag TagOfName(QByteArrayView Name) {
-  if (SameName(Name, "cell")) return xmlCell;  // by far the most frequent
+  if (Name.size() == 4 && std::memcmp(Name.data(), "cell", 4) == 0) return xmlCell;  // by far the most frequent
   for (int t = xmlNumCols; t < xmlEndReplist; ++t)
     if (SameName(Name, RepListXmlTagNames[std::size_t(t)])) return TRepListXmlTag(t);
   return Name.size() > 0 && Name[0] == '/' && SameName(Name.sliced(1), "replist") ? xmlEndReplist : xmlInvalid;
@@ -39,11 +77,6 @@ void TXmlTableScanner::Fail(const QString& Fault) const {
   throw EORVRLDataError(QStringLiteral("Class TRLData: malformed XML table, line %1 of the table: %2").arg(line).arg(Fault));
 }
 
-bool TXmlTableScanner::LooksAt(const char* s) const {
-  const qsizetype n = qsizetype(std::strlen(s));
-  return FPos + n <= FText.size() && std::memcmp(FText.data() + FPos, s, std::size_t(n)) == 0;
-}
-
 void TXmlTableScanner::Expect(char c, const char* What) {
   if (Peek() != c || AtEnd()) Fail(AtEnd() ? QStringLiteral("the text ends inside a tag") : QString::fromLatin1(What));
   ++FPos;
@@ -52,6 +85,7 @@ void TXmlTableScanner::Expect(char c, const char* What) {
 // Comments, processing instructions and CDATA sections are "specials"; true
 // when one was skipped.
 bool TXmlTableScanner::SkipSpecial() {
+  if (Peek() != '<' || (Peek(1) != '!' && Peek(1) != '?')) return false;
   const char* close = nullptr;
   if (LooksAt("<!--")) close = "-->";
   else if (LooksAt("<?")) close = "?>";
@@ -78,9 +112,8 @@ QByteArrayView TXmlTableScanner::ReadName() {
 }
 
 int TXmlTableScanner::ReadIndex(QByteArrayView Value, const char* Attribute) const {
-  int v = 0;
-  const auto [ptr, ec] = std::from_chars(Value.data(), Value.data() + Value.size(), v);
-  if (Value.isEmpty() || ec != std::errc() || ptr != Value.data() + Value.size() || v < 0)
+  const int v = ParseIndex(Value);
+  if (v < 0)
     Fail(QStringLiteral("attribute %1 is not a number: \"%2\"").arg(QLatin1String(Attribute), QString::fromUtf8(Value)));
   return v;
 }
@@ -116,8 +149,9 @@ TXmlTableScanner::TTag TXmlTableScanner::ReadTag(TXmlElement* Attributes, QStrin
     const char quote = Peek();
     if (quote != '"' && quote != '\'') Fail(QStringLiteral("an attribute value must be quoted"));
     ++FPos;
-    const qsizetype close = FText.indexOf(quote, FPos);
-    if (close < 0) Fail(QStringLiteral("the text ends inside an attribute value"));
+    const auto* q = static_cast<const char*>(std::memchr(FText.data() + FPos, quote, std::size_t(FText.size() - FPos)));
+    if (!q) Fail(QStringLiteral("the text ends inside an attribute value"));
+    const qsizetype close = q - FText.data();
     const QByteArrayView value = FText.sliced(FPos, close - FPos);
     if (value.contains('<')) Fail(QStringLiteral("\"<\" inside an attribute value"));
     FPos = close + 1;
@@ -156,11 +190,11 @@ QByteArrayView TXmlTableScanner::ReadContent(QByteArrayView Name) {
     if (!scratch && plain && LooksAt("</")) {
       const qsizetype at = FPos;
       const TTag end = ReadTag(nullptr, nullptr);
-      if (end.Name.compare(Name, Qt::CaseInsensitive) != 0) {
+      if (!SameName(end.Name, Name)) {
         FPos = at;
         Fail(QStringLiteral("</%1> was expected").arg(NameText(Name)));
       }
-      if (!IsValidUtf8(chunk)) Fail(QStringLiteral("text that is not valid UTF-8"));
+      if (!IsValidUtf8Short(chunk)) Fail(QStringLiteral("text that is not valid UTF-8"));
       return chunk;
     }
     scratch = true;
@@ -189,7 +223,7 @@ QByteArrayView TXmlTableScanner::ReadContent(QByteArrayView Name) {
       FPos = at;
       Fail(QStringLiteral("element <%1> inside <%2>").arg(NameText(tag.Name), NameText(Name)));
     }
-    if (tag.Name.compare(Name, Qt::CaseInsensitive) != 0) {
+    if (!SameName(tag.Name, Name)) {
       FPos = at;
       Fail(QStringLiteral("</%1> was expected").arg(NameText(Name)));
     }
@@ -220,7 +254,7 @@ void TXmlTableScanner::SkipElement(QByteArrayView Name) {
       if (!tag.SelfClosing) open.push_back(tag.Name);
       continue;
     }
-    if (tag.Name.compare(open.back(), Qt::CaseInsensitive) != 0) {
+    if (!SameName(tag.Name, open.back())) {
       FPos = at;
       Fail(QStringLiteral("</%1> was expected").arg(NameText(open.back())));
     }
@@ -236,9 +270,46 @@ QString TXmlTableScanner::ReadTableStart() {
   return id;
 }
 
+bool TXmlTableScanner::ReadWrittenCell(TXmlElement& E) {
+  // <cell c="1" r="2">text</cell> or <cell c="1" r="2" checked="1">text</cell>
+  // with plain text, as the writer puts it.
+  const char* p = FText.data() + FPos;
+  const char* end = FText.data() + FText.size();
+  const auto digits = [&](const char*& q) {
+    const char* s = q;
+    while (q < end && *q >= '0' && *q <= '9') ++q;
+    return ParseIndex(QByteArrayView(s, q - s));
+  };
+  if (!Skip(p, end, "<cell c=\"")) return false;
+  const int col = digits(p);
+  if (col < 0 || !Skip(p, end, "\" r=\"")) return false;
+  const int row = digits(p);
+  if (row < 0) return false;
+  const bool checked = Skip(p, end, "\" checked=\"1\">");
+  if (!checked && !Skip(p, end, "\">")) return false;
+  const auto* lt = static_cast<const char*>(std::memchr(p, '<', std::size_t(end - p)));
+  if (!lt || end - lt < 7 || std::memcmp(lt, "</cell>", 7) != 0) return false;
+  const QByteArrayView text(p, lt - p);
+  unsigned char high = 0;
+  for (char c : text) {
+    if (c == '&' || c == '\r') return false;
+    high |= static_cast<unsigned char>(c);
+  }
+  if ((high & 0x80) && !IsValidUtf8(text)) return false;
+  E = TXmlElement();
+  E.Tag = xmlCell;
+  E.Col = col;
+  E.Row = row;
+  E.Checked = checked;
+  E.Text = text;
+  FPos = lt + 7 - FText.data();
+  return true;
+}
+
 bool TXmlTableScanner::Next(TXmlElement& E) {
   for (;;) {
     SkipMisc();
+    if (ReadWrittenCell(E)) return true;
     if (AtEnd()) Fail(QStringLiteral("the text ends before </replist>"));
     if (Peek() != '<') Fail(QStringLiteral("text outside an element"));
     if (LooksAt("<![CDATA[")) Fail(QStringLiteral("a CDATA section outside an element"));

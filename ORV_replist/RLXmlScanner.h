@@ -12,6 +12,7 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <cstring>
 #include <vector>
 
 namespace orv::detail {
@@ -51,6 +52,9 @@ private:
     bool SelfClosing = false;  // <name/>
   };
   void SkipMisc();
+  // The fast path for a cell exactly as the writer writes it; false (nothing
+  // read) for anything else, which the general path then reads.
+  bool ReadWrittenCell(TXmlElement& E);
   bool SkipSpecial();
   TTag ReadTag(TXmlElement* Attributes, QString* Id);
   QByteArrayView ReadName();
@@ -62,7 +66,11 @@ private:
   char Peek(qsizetype Ahead = 0) const {
     return FPos + Ahead < FText.size() ? FText[FPos + Ahead] : '\0';
   }
-  bool LooksAt(const char* s) const;
+  template <std::size_t N>
+  bool LooksAt(const char (&s)[N]) const {
+    constexpr qsizetype n = N - 1;
+    return FPos + n <= FText.size() && std::memcmp(FText.data() + FPos, s, std::size_t(n)) == 0;
+  }
 
   QByteArrayView FText;
   qsizetype FStart;

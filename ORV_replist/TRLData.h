@@ -57,7 +57,8 @@ enum TExchangeError {
   xeWriteFailed = -3,    // writing failed; an existing file keeps its old content
   xeUnclosedQuote = -4,  // a quoted CSV field is not closed before the end of the file
   xeBadRange = -5,       // the column or row arguments name no cell of the table
-  xeOutOfMemory = -6,    // the table cannot grow to the size of the file
+  xeTooLarge = -6,       // the table would not fit into memory, or is far larger than the file
+                         // could fill (more than 16M cells and 16 cells per byte)
 };
 
 class TRLData : public QObject, public TComponent {
