@@ -121,7 +121,8 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const TRect& ARect) {
   const TCheckMode mode = FRLData->GetColCheckMode(D);
   const bool checkCol = mode != cmNone;
 
-  QString text = ColumnIsPwd(D) ? QStringLiteral("******") : Store()->GetString(D, DR);
+  // DR is 0 on the blank row of an empty (or wholly filtered) table.
+  QString text = DR == 0 ? QString() : ColumnIsPwd(D) ? QStringLiteral("******") : Store()->GetString(D, DR);
   TColor font = FColorNormal;
   TColor brush = FRColorNormal;
   if (FRowColPattern > 0 && ((ARow - FixedRows()) / FRowColPattern) % 2 == 0) brush = FRColorShaded;
