@@ -121,7 +121,8 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const TRect& ARect) {
   const TCheckMode mode = FRLData->GetColCheckMode(D);
   const bool checkCol = mode != cmNone;
 
-  QString text = ColumnIsPwd(D) ? QStringLiteral("******") : Store()->GetString(D, DR);
+  // DR is 0 on the blank row of an empty (or wholly filtered) table.
+  QString text = DR == 0 ? QString() : ColumnIsPwd(D) ? QStringLiteral("******") : Store()->GetString(D, DR);
   TColor font = FColorNormal;
   TColor brush = FRColorNormal;
   if (FRowColPattern > 0 && ((ARow - FixedRows()) / FRowColPattern) % 2 == 0) brush = FRColorShaded;
@@ -188,14 +189,19 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const TRect& ARect) {
     drawText(text.mid(1));
     const int L = ARect.Left, T = ARect.Top;
     if (!FROCheckMarks) {
-      c->Pen()->SetColor(!FEnabled ? clInactiveCaption : rowDisabled ? pen : clBtnShadow);
-      c->Brush()->SetStyle(bsClear);
+      const TColor frame = !FEnabled ? clInactiveCaption : rowDisabled ? pen : clBtnShadow;
       const TRect box = CheckBoxRectOf(ARect);
-      if (mode == cmRadio)
+      if (mode == cmRadio) {
+        c->Pen()->SetColor(frame);
+        c->Brush()->SetStyle(bsClear);
         c->Ellipse(box);
-      else
-        c->Rectangle(box);
-      c->Brush()->SetStyle(bsSolid);
+        c->Brush()->SetStyle(bsSolid);
+      } else {
+        // The outline Rectangle draws with a one-pixel pen and a clear brush.
+        c->Brush()->SetColor(frame);
+        c->FrameRect(box);
+        c->Brush()->SetColor(brush);
+      }
     }
     c->Pen()->SetColor(FEnabled ? font : clInactiveCaption);
     if (checked && mode == cmRadio) {
