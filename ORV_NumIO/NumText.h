@@ -56,7 +56,7 @@ Q_ENUM_NS(TInFormat)
 using namespace numio_enums;
 
 // The largest finite double; decimal values produced here are clamped to +-it.
-constexpr double NumTextMaxDouble = std::numeric_limits<double>::max();
+constexpr double NumTextMaxDouble = uc_MaxDouble;
 // Exponents of a larger magnitude make a decimal text invalid.
 constexpr int MaxDecimalExponent = 4200;
 

@@ -22,7 +22,7 @@ void TNumIO::SetInputFormat(TInFormat Value) {
 
 void TNumIO::SetFixPointDecPlaces(int Value) { FFixPDecPl = std::clamp(Value, 1, 8); }
 
-void TNumIO::SetDecPlaceSep(int Value) {
+void TNumIO::SetDecPlaceSep(TDecPSep Value) {
   if (Value == FDecPSep) return;
   FDecPSep = Value;
   Revalidate();

@@ -35,7 +35,7 @@ class TNumIO : public TCustomEdit {
   Q_OBJECT
   Q_PROPERTY(orv::numio_enums::TInFormat InputFormat READ InputFormat WRITE SetInputFormat)
   Q_PROPERTY(int FixPointDecPlaces READ FixPointDecPlaces WRITE SetFixPointDecPlaces)
-  Q_PROPERTY(int DecPlaceSep READ DecPlaceSep WRITE SetDecPlaceSep)
+  Q_PROPERTY(orv::core_enums::TDecPSep DecPlaceSep READ DecPlaceSep WRITE SetDecPlaceSep)
   Q_PROPERTY(double RangeLow READ RangeLow WRITE SetRangeLow)
   Q_PROPERTY(double RangeHigh READ RangeHigh WRITE SetRangeHigh)
   Q_PROPERTY(bool Beep READ Beep WRITE SetBeep)
@@ -48,9 +48,9 @@ public:
   // 1..8.
   int FixPointDecPlaces() const { return FFixPDecPl; }
   void SetFixPointDecPlaces(int Value);
-  // Separator choice by ordinal: 0 system, 1 dot, 2 comma, 3 dot or comma.
-  int DecPlaceSep() const { return FDecPSep; }
-  void SetDecPlaceSep(int Value);
+  // Separator choice: system, dot, comma, dot or comma.
+  TDecPSep DecPlaceSep() const { return TDecPSep(FDecPSep); }
+  void SetDecPlaceSep(TDecPSep Value);
   // Setting a limit beyond the other one swaps them.
   double RangeLow() const { return FMinimum; }
   void SetRangeLow(double Value);

@@ -133,8 +133,9 @@ private:
 
 qint64 CountByte(QByteArrayView Text, char c) {
   qint64 n = 0;
+  if (Text.isEmpty()) return 0;  // an empty file may come as a null view
   const char* end = Text.data() + Text.size();
-  for (const char* p = Text.data(); (p = static_cast<const char*>(std::memchr(p, c, std::size_t(end - p)))); ++p) ++n;
+  for (const char* p = Text.data(); p < end && (p = static_cast<const char*>(std::memchr(p, c, std::size_t(end - p)))); ++p) ++n;
   return n;
 }
 

@@ -33,6 +33,7 @@ public:
   TBufferedWriter& operator=(const TBufferedWriter&) = delete;
 
   void Append(const char* Data, qsizetype Size) {
+    if (Size <= 0) return;  // an empty cell may come as a null view
     if (Size > FEnd - FPos) {
       AppendLarge(Data, Size);
       return;

@@ -169,6 +169,8 @@ public:
   bool LastSortOrderSec() const { return FSortOrderSec; }
   // The secondary sort column used by the view's header clicks (-1 none).
   void SetLastSortColumnSec(int Value) { FSortColumnSec = Value; }
+  // Forgets the last sort columns (-1) without changing the row order.
+  void ForgetSortColumns() { FSortColumnPrim = FSortColumnSec = -1; }
   // Direction of the view's next header-click sort.
   bool SortToggle() const { return FSortToggle; }
   void SetSortToggle(bool Value) { FSortToggle = Value; }

@@ -74,6 +74,11 @@ TShiftState ShiftStateFromQt(Qt::KeyboardModifiers Modifiers, Qt::MouseButtons B
   return s;
 }
 
+bool IsKeyPressChar(QChar Ch, bool TakesTab) {
+  return Ch.isPrint() || Ch == QChar(VK_RETURN) || Ch == QChar(VK_ESCAPE) || Ch == QChar(VK_BACK) ||
+         (TakesTab && Ch == QChar(VK_TAB));
+}
+
 TShiftState KeyShiftState(const QKeyEvent* e) {
   bool addShift = false;
   QtKeyToVirtualKey(e->key(), e->modifiers(), &addShift);

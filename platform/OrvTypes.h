@@ -103,6 +103,20 @@ QRgb ColorToQRgb(TColor Color);
 // A device colour as TColor (alpha dropped).
 TColor QRgbToColor(QRgb Rgb);
 
+// ------------------------------------------------------------- arithmetic
+
+// Number * Numerator / Denominator with a 64-bit intermediate, rounded to the
+// nearest integer (halves away from zero); -1 when Denominator is 0 or the
+// result does not fit an int, as the system routine does.
+constexpr int MulDiv(int Number, int Numerator, int Denominator) {
+  if (Denominator == 0) return -1;
+  long long p = static_cast<long long>(Number) * Numerator;
+  long long d = Denominator;
+  if (d < 0) { p = -p; d = -d; }
+  const long long q = (p >= 0 ? p + d / 2 : p - d / 2) / d;
+  return q > 0x7FFFFFFF || q < -0x7FFFFFFFLL - 1 ? -1 : static_cast<int>(q);
+}
+
 // --------------------------------------------------------- points, rectangles
 
 struct TPoint {

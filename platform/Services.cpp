@@ -26,6 +26,19 @@ void MessageBeep(unsigned) {
 
 int BeepCount() { return gBeepCount; }
 
+// ------------------------------------------------ the exception handler
+
+namespace {
+int gHandledExceptions = 0;
+}
+
+void HandleException(const std::exception& E) {
+  ++gHandledExceptions;
+  qWarning("orv: %s", E.what());
+}
+
+int HandledExceptionCount() { return gHandledExceptions; }
+
 // ----------------------------------------------------------- the clipboard
 
 QString TClipboard::AsText() const { return qApp ? QGuiApplication::clipboard()->text() : QString(); }

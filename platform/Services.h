@@ -15,6 +15,13 @@ void MessageBeep(unsigned Type);
 // Beeps so far.
 int BeepCount();
 
+// The application's exception handler: an exception raised while a control
+// handles an input, focus or paint event ends here instead of unwinding
+// through the event loop. It is logged as a warning and counted.
+void HandleException(const std::exception& E);
+// Exceptions handled so far.
+int HandledExceptionCount();
+
 enum TClipboardFormat { CF_TEXT = 1, CF_BITMAP = 2, CF_UNICODETEXT = 13 };
 
 class TClipboard {

@@ -28,7 +28,14 @@ QImage AtDepth(const QImage& Image, TPixelFormat Format) {
   switch (Format) {
     case pf1bit: return Image.convertToFormat(QImage::Format_Mono, flags);
     case pf4bit: return Image.convertToFormat(QImage::Format_Indexed8, Palette16(), flags);
-    case pf8bit: return Image.convertToFormat(QImage::Format_Indexed8, flags);
+    case pf8bit: {
+      // A full table, so that a picture of few colours still counts as 8-bit.
+      QImage indexed = Image.convertToFormat(QImage::Format_Indexed8, flags);
+      QList<QRgb> table = indexed.colorTable();
+      table.resize(256, qRgb(0, 0, 0));
+      indexed.setColorTable(table);
+      return indexed;
+    }
     case pf15bit: return Image.convertToFormat(QImage::Format_RGB555);
     case pf16bit: return Image.convertToFormat(QImage::Format_RGB16);
     case pf32bit: return Image.convertToFormat(QImage::Format_ARGB32);

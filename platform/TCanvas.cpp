@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <span>
 
@@ -184,14 +185,19 @@ QRect TCanvas::VisibleRect() const {
   return FClip.IsEmpty() ? image : Bounded(FClip, image);
 }
 
+bool TCanvas::HasPixels() {
+  if (!FImage || FImage->isNull()) return false;
+  // The painter and the pixel operations work on 32-bit pixels only.
+  const auto format = FImage->format();
+  if (!FPainter && format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied)
+    *FImage = FImage->convertToFormat(FImage->hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                                : QImage::Format_RGB32);
+  return true;
+}
+
 QPainter* TCanvas::Begin() {
-  if (!FImage || FImage->isNull()) return nullptr;
+  if (!HasPixels()) return nullptr;
   if (!FPainter) {
-    // The painter and the pixel operations work on 32-bit pixels only.
-    const auto format = FImage->format();
-    if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied)
-      *FImage = FImage->convertToFormat(FImage->hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                                  : QImage::Format_RGB32);
     FPainter = std::make_unique<QPainter>(FImage);
     FPainter->setRenderHint(QPainter::Antialiasing, false);
   }
@@ -270,7 +276,7 @@ void TCanvas::StrokePolyline(const QList<TPoint>& Points, bool Closed) {
   p->setBrush(Qt::NoBrush);
   constexpr int Far = 1 << 20;
   const bool near = std::all_of(Points.begin(), Points.end(),
-                                [](TPoint q) { return std::abs(q.X) < Far && std::abs(q.Y) < Far; });
+                                [](TPoint q) { return q.X > -Far && q.X < Far && q.Y > -Far && q.Y < Far; });
   if (near) {
     QPolygonF poly;
     for (TPoint q : Points) poly << Center(q);
@@ -355,14 +361,17 @@ void TCanvas::DrawText(int X, int Y, const QString& Text, const QRect* Clip) {
   }
   if (Text.isEmpty()) return;
   const QFontMetrics fm(FFont.Handle(), FImage);
-  const QRect box(0, 0, fm.horizontalAdvance(Text), fm.height());
+  // A bound on the text's box, so that the text is not shaped twice (here and when drawn).
+  const qint64 bound = std::min<qint64>(qint64(Text.size()) * std::max(fm.maxWidth(), 1), INT_MAX / 2);
+  const QRect box(0, 0, int(bound), fm.height());
   QTransform turn;
   turn.translate(X, Y);
   turn.rotate(-FFont.Orientation() / 10.0);
   // Text far outside the visible area is not handed to Qt at all.
   if (!turn.mapRect(QRectF(box)).intersects(QRectF(visible))) return;
   p->setTransform(turn);
-  if (!Clip && BrushVisible()) p->fillRect(box, QColor(ColorToQRgb(FBrush.Color())));
+  if (!Clip && BrushVisible())
+    p->fillRect(QRect(0, 0, fm.horizontalAdvance(Text), fm.height()), QColor(ColorToQRgb(FBrush.Color())));
   p->setFont(FFont.Handle());
   p->setPen(QColor(ColorToQRgb(FFont.Color())));
   p->drawText(QPointF(0, fm.ascent()), Text);
@@ -370,7 +379,7 @@ void TCanvas::DrawText(int X, int Y, const QString& Text, const QRect* Clip) {
 
 void TCanvas::TextOut(int X, int Y, const QString& Text) {
   DrawText(X, Y, Text, nullptr);
-  FPenPos = TPoint(X + TextWidth(Text), Y);
+  FPenPos = TPoint(Add(X, TextWidth(Text)), Y);
 }
 
 void TCanvas::TextRect(const TRect& R, int X, int Y, const QString& Text) {

@@ -2,21 +2,37 @@
 // TCanvas: drawing on an image with the classic GDI rules, antialiasing off.
 //
 // - LineTo and Polyline leave out the end point; the pen position moves there.
-// - Rectangle(x1, y1, x2, y2) and Ellipse cover x1..x2-1 and y1..y2-1: outline
-//   in the pen (none with psClear), inside in the brush (none with bsClear).
+//   One-pixel pens draw Bresenham's line (dash patterns 18/6, 3/3, 9/6/3/6,
+//   9/3/3/3/3/3); wider pens are stroked with round caps and joins.
+// - Rectangle(x1, y1, x2, y2), RoundRect, Ellipse and Pie cover x1..x2-1 and
+//   y1..y2-1 (the pixels whose centres lie inside): outline in the pen (none
+//   with psClear), Pen()->Width() pixels wide on the inside, and the inside
+//   in the brush (none with bsClear). Polygon fills the same way and outlines
+//   through its vertices like a closed Polyline.
 // - FillRect fills with the brush; FrameRect draws a one-pixel border in the
 //   brush colour; both cover Left..Right-1, Top..Bottom-1.
 // - TextOut puts the top-left of the text box at (X, Y), on a background of
 //   the brush colour unless the brush is bsClear; with Font()->Orientation()
 //   the text turns about (X, Y). TextRect does the same clipped to a rectangle
-//   and, with a solid brush, fills the rectangle first.
-// - CopyRect obeys CopyMode (cmDstInvert inverts the destination rectangle);
-//   the pen modes pmNot and pmXor invert or xor what lines and outlines cover.
-// - FloodFill fills with the brush colour from (X, Y): fsBorder up to a border
-//   of the given colour, fsSurface across the area of the given colour.
+//   and, unless the brush is bsClear, fills the rectangle first. Glyphs are
+//   antialiased as on the desktop; shapes and lines are not.
+// - CopyRect obeys CopyMode (cmDstInvert inverts the destination rectangle)
+//   and stretches to the destination (nearest pixel); the source may be this
+//   canvas. Draw and StretchDraw do the same with a bitmap, skipping its
+//   transparent colour when it is Transparent.
+// - The pen modes pmNot, pmXor, pmNotXor, pmWhite and pmBlack apply to what
+//   lines and outlines cover.
+// - FloodFill fills with the brush colour from (X, Y) across 4-connected
+//   neighbours: fsBorder up to a border of the given colour, fsSurface across
+//   the area of the given colour; a diagonal line is a closed border.
+// - Nothing is drawn outside the image or the clip rectangle, whatever the
+//   coordinates; without an image every operation does nothing.
 //
 // Coordinates are logical pixels; an image with a device pixel ratio above 1
-// is drawn at that ratio.
+// is drawn at that ratio, a logical pixel covering ratio x ratio device pixels.
+// The painter stays open between operations: call Flush() before reading,
+// copying, resizing or replacing the image (the pixel operations here flush
+// by themselves).
 
 #include "TGraphicsObject.h"
 
@@ -97,9 +113,13 @@ private:
   // The painter, opened on first use and reset for each operation (no
   // transform, source-over, the clip rectangle); null without an image.
   QPainter* Begin();
+  // Whether there is an image to draw on, brought to a 32-bit format.
+  bool HasPixels();
   qreal Ratio() const;
   // The part of R inside Bound, computed without overflow for any R.
   static QRect Bounded(const TRect& R, const QRect& Bound);
+  // A + B, held within the range of int.
+  static int Add(int A, int B);
   // The image's logical rectangle within the clip rectangle.
   QRect VisibleRect() const;
   // Sets the painter to draw in the pen's colour and mode; the colour to fill with.

@@ -26,8 +26,6 @@ QRgb PlainRgb(QRgb Stored, bool Premultiplied) {
   return Stored & 0x00FFFFFF;
 }
 
-int SaturatedAdd(int A, int B) { return int(std::clamp(i64(A) + B, i64(INT_MIN), i64(INT_MAX))); }
-
 // A premultiplied source laid over a premultiplied destination.
 QRgb SourceOver(QRgb Src, QRgb Dst) {
   const int inv = 255 - qAlpha(Src);
@@ -37,6 +35,8 @@ QRgb SourceOver(QRgb Src, QRgb Dst) {
 }
 
 }  // namespace
+
+int TCanvas::Add(int A, int B) { return int(std::clamp(i64(A) + B, i64(INT_MIN), i64(INT_MAX))); }
 
 QRect TCanvas::DeviceVisible(const TRect& R) const {
   const QRect v = Bounded(R, VisibleRect());
@@ -60,8 +60,7 @@ void TCanvas::SetPixels(int X, int Y, TColor Value) {
   const QRect r = DeviceVisible(TRect(X, Y, X + 1, Y + 1));
   if (r.isEmpty()) return;
   Flush();
-  Begin();  // brings the image to a 32-bit format
-  Flush();
+  HasPixels();
   const QRgb c = ColorToQRgb(Value);
   for (int y = r.top(); y <= r.bottom(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(FImage->scanLine(y));
@@ -70,8 +69,8 @@ void TCanvas::SetPixels(int X, int Y, TColor Value) {
 }
 
 void TCanvas::FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle) {
-  if (!BrushVisible() || !Begin()) return;
   Flush();
+  if (!BrushVisible() || !HasPixels()) return;
   const QRect area = DeviceVisible(TRect(VisibleRect()));
   const i64 sx = ToDevice(X, Ratio()), sy = ToDevice(Y, Ratio());
   if (area.isEmpty() || sx < area.left() || sx > area.right() || sy < area.top() || sy > area.bottom()) return;
@@ -116,8 +115,8 @@ void TCanvas::FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle) {
 
 void TCanvas::Blit(const TRect& Dest, const QImage& Source, const TRect& SourceRect, TCopyMode Mode, const QRgb* Key,
                    bool Blend) {
-  if (!Begin()) return;
   Flush();
+  if (!HasPixels()) return;
   const TRect dst(std::min(Dest.Left, Dest.Right), std::min(Dest.Top, Dest.Bottom), std::max(Dest.Left, Dest.Right),
                   std::max(Dest.Top, Dest.Bottom));
   const QRect visible = DeviceVisible(dst);
@@ -150,6 +149,15 @@ void TCanvas::Blit(const TRect& Dest, const QImage& Source, const TRect& SourceR
     if (src.format() != QImage::Format_RGB32) src = src.convertToFormat(QImage::Format_ARGB32_Premultiplied);
   }
   const bool dstPremultiplied = FImage->format() == QImage::Format_ARGB32_Premultiplied;
+  // An opaque plain copy at the same size moves whole rows.
+  const bool rows = Mode == cmSrcCopy && !Key && sw == dw && sh == dh && src.format() == QImage::Format_RGB32 &&
+                    FImage->format() == QImage::Format_RGB32;
+  // The source column of every destination column, worked out once.
+  std::vector<i64> columns;
+  if (usesSource && !rows) {
+    columns.resize(size_t(visible.width()));
+    for (int x = visible.left(); x <= visible.right(); ++x) columns[size_t(x - visible.left())] = mapX(x);
+  }
   for (int y = visible.top(); y <= visible.bottom(); ++y) {
     auto* out = reinterpret_cast<QRgb*>(FImage->scanLine(y));
     const QRgb* in = nullptr;
@@ -158,10 +166,16 @@ void TCanvas::Blit(const TRect& Dest, const QImage& Source, const TRect& SourceR
       if (syy < have.top() || syy > have.bottom()) continue;
       in = reinterpret_cast<const QRgb*>(src.constScanLine(int(syy - have.top())));
     }
+    if (rows) {
+      const i64 from = std::max<i64>(visible.left(), have.left() - sl + dl);
+      const i64 to = std::min<i64>(visible.right(), have.right() - sl + dl);
+      if (from <= to) std::copy(in + (sl + from - dl - have.left()), in + (sl + to - dl - have.left()) + 1, out + from);
+      continue;
+    }
     for (int x = visible.left(); x <= visible.right(); ++x) {
       QRgb s = 0;
       if (in) {
-        const i64 sxx = mapX(x);
+        const i64 sxx = columns[size_t(x - visible.left())];
         if (sxx < have.left() || sxx > have.right()) continue;
         s = in[sxx - have.left()];
         if (src.format() == QImage::Format_RGB32) s |= Opaque;
@@ -214,7 +228,7 @@ void TCanvas::DrawGraphic(const TRect& Dest, TBitmap* Graphic) {
 
 void TCanvas::Draw(int X, int Y, TBitmap* Graphic) {
   if (!Graphic) return;
-  DrawGraphic(TRect(X, Y, SaturatedAdd(X, Graphic->Width()), SaturatedAdd(Y, Graphic->Height())), Graphic);
+  DrawGraphic(TRect(X, Y, Add(X, Graphic->Width()), Add(Y, Graphic->Height())), Graphic);
 }
 
 void TCanvas::StretchDraw(const TRect& R, TBitmap* Graphic) { DrawGraphic(R, Graphic); }

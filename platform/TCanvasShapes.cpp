@@ -143,6 +143,18 @@ void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2) {
                    true);
     return;
   }
+  if (PenVisible() && FPen.Width() <= 1 && FPen.Mode() == pmCopy) {
+    // A plain one-pixel outline: the inside in the brush, the edge in the pen.
+    FillRect(TRect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1));
+    const TColor color = FBrush.Color();
+    const TBrushStyle style = FBrush.Style();
+    FBrush.SetColor(FPen.Color());
+    FBrush.SetStyle(bsSolid);
+    FrameRect(r);
+    FBrush.SetColor(color);
+    FBrush.SetStyle(style);
+    return;
+  }
   PaintShape(TShapeMask(ShapeBox(r), [](double, double) { return true; }), true, true);
 }
 
@@ -150,8 +162,8 @@ void TCanvas::RoundRect(int X1, int Y1, int X2, int Y2, int X3, int Y3) {
   const TRect r = Normalized(X1, Y1, X2, Y2);
   if (r.IsEmpty()) return;
   // Corners are quarters of an ellipse X3 wide and Y3 high.
-  const double rx = std::min(std::abs(double(X3)), double(r.Width())) / 2;
-  const double ry = std::min(std::abs(double(Y3)), double(r.Height())) / 2;
+  const double rx = std::min(std::abs(double(X3)), double(r.Right) - r.Left) / 2;
+  const double ry = std::min(std::abs(double(Y3)), double(r.Bottom) - r.Top) / 2;
   const double l = r.Left + rx, t = r.Top + ry, rr = double(r.Right) - rx, b = double(r.Bottom) - ry;
   PaintShape(TShapeMask(ShapeBox(r),
                         [=](double x, double y) {

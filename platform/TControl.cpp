@@ -32,6 +32,8 @@ int RoundCoord(qreal v) { return int(std::floor(v)); }
 }  // namespace
 
 TControl::TControl(TComponent* AOwner) : QWidget(ParentWidgetOf(AOwner)), TComponent(AOwner) {
+  // MouseMove arrives with and without a button held, as the framework's does.
+  setMouseTracking(true);
   FFont.SetHandle(font());
   FFont.OnChange = [this](TObject*) {
     if (FSyncingFont) return;
@@ -91,7 +93,7 @@ void TControl::SetCursor(TCursor Value) {
 
 void TControl::SetSelfDrawn(bool Value) {
   FSelfDrawn = Value;
-  setAttribute(Qt::WA_OpaquePaintEvent, Value);
+  setAttribute(Qt::WA_OpaquePaintEvent, Value && !FSurfaceAlpha);
   if (Value) {
     FCanvas = std::make_unique<TCanvas>();
     ResizeSurface();
@@ -107,13 +109,34 @@ void TControl::ResizeSurface() {
   const QSize device(std::max(1, int(std::ceil(width() * dpr))), std::max(1, int(std::ceil(height() * dpr))));
   if (FSurface.size() == device && FSurface.devicePixelRatio() == dpr) return;
   FCanvas->Flush();
-  QImage next(device, QImage::Format_RGB32);
+  QImage next(device, FSurfaceAlpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
   next.setDevicePixelRatio(dpr);
-  next.fill(ColorToQRgb(FColor));
+  next.fill(FSurfaceAlpha ? QRgb(0) : ColorToQRgb(FColor));
   FSurface = std::move(next);
   FCanvas->SetImage(&FSurface);
   FInvalid = true;
 }
+
+void TControl::SetSurfaceAlpha(bool Value) {
+  if (Value == FSurfaceAlpha) return;
+  FSurfaceAlpha = Value;
+  setAttribute(Qt::WA_OpaquePaintEvent, FSelfDrawn && !Value);
+  if (FCanvas) {
+    FCanvas->Flush();
+    FSurface = QImage();  // made again in the new format
+    ResizeSurface();
+  }
+  Invalidate();
+}
+
+void TControl::ClearSurface() {
+  if (!FCanvas) return;
+  ResizeSurface();
+  FCanvas->Flush();
+  FSurface.fill(FSurfaceAlpha ? QRgb(0) : ColorToQRgb(FColor));
+}
+
+void TControl::PaintSurface(QPainter& Painter, const QImage& Surface) { Painter.drawImage(0, 0, Surface); }
 
 TCanvas* TControl::Canvas() {
   if (!FCanvas) return nullptr;
@@ -155,20 +178,26 @@ void TControl::paintEvent(QPaintEvent*) {
   FCanvas->Flush();
   FInPaintEvent = false;
   QPainter p(this);
-  p.drawImage(0, 0, FSurface);
+  PaintSurface(p, FSurface);
 }
 
 // ------------------------------------------------------------- Qt's side
 
 bool TControl::event(QEvent* e) {
-  if (e->type() == QEvent::KeyPress && FWantTabs) {
-    auto* k = static_cast<QKeyEvent*>(e);
-    if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
-      keyPressEvent(k);
-      return true;
+  // Exceptions must not unwind through Qt's event dispatch.
+  try {
+    if (e->type() == QEvent::KeyPress && FWantTabs) {
+      auto* k = static_cast<QKeyEvent*>(e);
+      if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
+        keyPressEvent(k);
+        return true;
+      }
     }
+    return QWidget::event(e);
+  } catch (const std::exception& ex) {
+    HandleException(ex);
+    return true;
   }
-  return QWidget::event(e);
 }
 
 void TControl::resizeEvent(QResizeEvent* e) {
@@ -255,7 +284,7 @@ void TControl::keyPressEvent(QKeyEvent* e) {
   const TShiftState shift = KeyShiftState(e);
   if (key != 0) KeyDown(key, shift);
   const QString text = e->text();
-  if (!text.isEmpty() && text[0].isPrint() && !shift.Contains(ssCtrl)) {
+  if (!text.isEmpty() && IsKeyPressChar(text[0], FWantTabs) && !shift.Contains(ssCtrl)) {
     for (QChar ch : text) {
       QChar c = ch;
       KeyPress(c);

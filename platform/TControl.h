@@ -118,6 +118,15 @@ protected:
   void SetWantTabs(bool Value) { FWantTabs = Value; }
   // Makes this a self-drawn control with a surface (used by the base classes).
   void SetSelfDrawn(bool Value);
+  // Gives the surface an alpha channel: what Paint leaves transparent shows
+  // the parent through (the control is no longer opaque). Paint starts from
+  // a cleared surface then: ClearSurface makes every pixel transparent.
+  void SetSurfaceAlpha(bool Value);
+  bool SurfaceAlpha() const { return FSurfaceAlpha; }
+  void ClearSurface();
+  // Copies the painted surface to the screen; the parent is already drawn
+  // below when the control is not opaque. The default draws it at (0, 0).
+  virtual void PaintSurface(QPainter& Painter, const QImage& Surface);
 
   bool event(QEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
@@ -143,6 +152,7 @@ private:
   QImage FSurface;
   std::unique_ptr<TCanvas> FCanvas;
   bool FSelfDrawn = false;
+  bool FSurfaceAlpha = false;
   bool FInvalid = true;
   bool FInPaintEvent = false;
   bool FHandleAllocated = false;

@@ -68,7 +68,7 @@ bool TCustomEdit::eventFilter(QObject* Watched, QEvent* Event) {
           if (key == 0) return true;
         }
         const QString text = k->text();
-        if (text.size() == 1 && text[0].isPrint() && !shift.Contains(ssCtrl)) {
+        if (text.size() == 1 && IsKeyPressChar(text[0], false) && !shift.Contains(ssCtrl)) {
           QChar c = text[0];
           KeyPress(c);
           if (c.isNull()) return true;

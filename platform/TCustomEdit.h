@@ -12,6 +12,10 @@ namespace orv {
 
 class TCustomEdit : public TControl {
   Q_OBJECT
+  // The edit box's own settings, stored in form files under Qt's names.
+  Q_PROPERTY(QString text READ Text WRITE SetText)
+  Q_PROPERTY(bool readOnly READ ReadOnly WRITE SetReadOnly)
+  Q_PROPERTY(int maxLength READ MaxLength WRITE SetMaxLength)
 
 public:
   explicit TCustomEdit(TComponent* AOwner);

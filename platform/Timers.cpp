@@ -112,6 +112,10 @@ bool KillTimer(HWND Wnd, std::uintptr_t IDEvent) {
   return true;
 }
 
+QString NoTimerAvailableMessage(const QString& ComponentName) {
+  return QStringLiteral("Component \"%1\": no timer available").arg(ComponentName);
+}
+
 std::intptr_t DefWindowProcW(HWND, unsigned, std::uintptr_t, std::intptr_t) { return 0; }
 
 void SetVirtualTimers(bool Value) {

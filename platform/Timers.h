@@ -32,6 +32,9 @@ void DeallocateHWnd(HWND Wnd);
 // Starts (or restarts) timer IDEvent on the window; returns IDEvent, or 0 on failure.
 std::uintptr_t SetTimer(HWND Wnd, std::uintptr_t IDEvent, unsigned Elapse);
 bool KillTimer(HWND Wnd, std::uintptr_t IDEvent);
+// The text a control raises when SetTimer fails:
+// Component "<ComponentName>": no timer available
+QString NoTimerAvailableMessage(const QString& ComponentName);
 // The default handling of a message: nothing, result 0.
 std::intptr_t DefWindowProcW(HWND Wnd, unsigned Msg, std::uintptr_t WParam, std::intptr_t LParam);
 

@@ -99,8 +99,8 @@ void DrawMarkOnCanvas(TCanvas* Canvas, int Mark, int X, int Y) {
     case 47: Plus(c, X, Y, Large - 1); Cross(c, X, Y, Small); break;
     case 48: Shape(c, shHexagon, X, Y, Normal, false); break;
     case 49: Shape(c, shHexagon, X, Y, Normal, true); break;
-    case 50: Shape(c, shOctagon, X, Y, Normal, false); break;
-    case 51: Shape(c, shOctagon, X, Y, Normal, true); break;
+    case 50: Shape(c, shOctagon, X, Y, Large - 1, false); break;
+    case 51: Shape(c, shOctagon, X, Y, Large - 1, true); break;
     default: break;
   }
 }

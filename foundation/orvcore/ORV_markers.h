@@ -33,8 +33,8 @@
 // | 21   | small square, filled           | 47   | star (plus with a small cross) |
 // | 22   | small circle, open             | 48   | hexagon, open                  |
 // | 23   | small circle, filled           | 49   | hexagon, filled                |
-// | 24   | small diamond, open            | 50   | octagon, open                  |
-// | 25   | small diamond, filled          | 51   | octagon, filled                |
+// | 24   | small diamond, open            | 50   | octagon (half-width 5), open   |
+// | 25   | small diamond, filled          | 51   | octagon (half-width 5), filled |
 
 #include "ORV_orvbase.h"
 

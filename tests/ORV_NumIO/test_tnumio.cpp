@@ -45,7 +45,7 @@ protected:
 TEST_F(NumIOTest, Defaults) {
   EXPECT_EQ(Box->InputFormat(), itDynamic);
   EXPECT_EQ(Box->FixPointDecPlaces(), 2);
-  EXPECT_EQ(Box->DecPlaceSep(), 0);
+  EXPECT_EQ(Box->DecPlaceSep(), dpsSystem);
   EXPECT_EQ(Box->RangeLow(), 0);
   EXPECT_EQ(Box->RangeHigh(), 0);
   EXPECT_FALSE(Box->Beep());
@@ -146,7 +146,7 @@ TEST_F(NumIOTest, RangeChangeClearsTheText) {
   EXPECT_EQ(Box->Text(), "7");
   Box->SetInputFormat(itHex);  // "7" is a hex number in range
   EXPECT_EQ(Box->Text(), "7");
-  Box->SetDecPlaceSep(2);
+  Box->SetDecPlaceSep(dpsComma);
   EXPECT_EQ(Box->Text(), "7");
 }
 
@@ -196,11 +196,11 @@ TEST_F(NumIOTest, ValueWritesTextWithoutChangeEvent) {
 TEST_F(NumIOTest, ValueReadsSeparatorsAndBadText) {
   Box->SetInputFormat(itFloat);
   SetRange(-100, 100);
-  Box->SetDecPlaceSep(2);  // comma only
+  Box->SetDecPlaceSep(dpsComma);  // comma only
   Type("1,5");
   EXPECT_EQ(Box->Text(), "1,5");
   EXPECT_EQ(Box->GetLabValue(), 1.5);
-  Box->SetDecPlaceSep(3);
+  Box->SetDecPlaceSep(dpsDotOrComma);
   Type(".");  // second separator: rejected
   EXPECT_EQ(Box->Text(), "1,5");
   Box->SetText("2.");
@@ -233,14 +233,14 @@ TEST_F(NumIOTest, AssignCopiesSettingsButNotTextOrDecimals) {
   other.SetInputFormat(itHex);
   other.SetRangeHigh(50);
   other.SetBeep(true);
-  other.SetDecPlaceSep(3);
+  other.SetDecPlaceSep(dpsDotOrComma);
   other.SetFixPointDecPlaces(5);
   other.SetText("1A");
   Box->Assign(&other);
   EXPECT_EQ(Box->InputFormat(), itHex);
   EXPECT_EQ(Box->RangeHigh(), 50);
   EXPECT_TRUE(Box->Beep());
-  EXPECT_EQ(Box->DecPlaceSep(), 3);
+  EXPECT_EQ(Box->DecPlaceSep(), dpsDotOrComma);
   EXPECT_EQ(Box->FixPointDecPlaces(), 2);
   EXPECT_EQ(Box->Text(), "");
   // From a TNumIO to something else: the framework's error.

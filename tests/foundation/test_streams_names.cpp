@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include <QBuffer>
+#include <QMetaEnum>
 
 using namespace orv;
 
@@ -77,4 +78,10 @@ TEST(Constants, Values) {
   EXPECT_TRUE(CombineLogic(loNone, true, false));
   EXPECT_EQ(int(fsBump), 5);
   EXPECT_EQ(int(lgSpanish), 4);
+}
+
+TEST(Enumerations, AreRegisteredForDesigner) {
+  EXPECT_STREQ(QMetaEnum::fromType<TFrameStyle>().valueToKey(fsSunken), "fsSunken");
+  EXPECT_STREQ(QMetaEnum::fromType<TCSVDelimiters>().valueToKey(csvTab), "csvTab");
+  EXPECT_EQ(QMetaEnum::fromType<TDirection>().keyCount(), 4);
 }

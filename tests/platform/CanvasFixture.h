@@ -64,6 +64,12 @@ inline PixelSet operator&(const PixelSet& A, const PixelSet& B) {
   return s;
 }
 
+inline PixelSet operator-(const PixelSet& A, const PixelSet& B) {
+  PixelSet s;
+  std::set_difference(A.begin(), A.end(), B.begin(), B.end(), std::inserter(s, s.end()));
+  return s;
+}
+
 inline bool Includes(const PixelSet& A, const PixelSet& B) { return std::includes(A.begin(), A.end(), B.begin(), B.end()); }
 
 }  // namespace orv::test

@@ -21,4 +21,13 @@ void ShowAndWait(QWidget* W) {
   (void)QTest::qWaitForWindowExposed(W);
 }
 
+QRect InkBounds(const QImage& Img, const QRect& Area, TColor Background) {
+  QRect box;
+  const QRect r = Area & Img.rect();
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x)
+      if (PixelAt(Img, x, y) != ColorToRGB(Background)) box |= QRect(x, y, 1, 1);
+  return box;
+}
+
 }  // namespace orv::test

@@ -20,4 +20,8 @@ TColor PixelAt(const QImage& Img, int X, int Y);
 // Shows the widget offscreen and waits until it is exposed.
 void ShowAndWait(QWidget* W);
 
+// The bounding box of the pixels in Area that differ from Background (null
+// when there are none): where text or a shape landed.
+QRect InkBounds(const QImage& Img, const QRect& Area, TColor Background);
+
 }  // namespace orv::test

@@ -1,0 +1,133 @@
+#pragma once
+// TSevenSeg: a short caption shown as slanted seven-segment digits, like an
+// LED display.
+//
+// Every glyph of SevenSegCharList is composed once from six segment bitmaps
+// at a design size of 312 x 432 pixels, coloured, and shrunk with smoothing
+// into a cell of the image cache strip. Painting only copies cells from the
+// strip, so a new Caption costs a handful of rectangle copies; the strip is
+// rebuilt only when the size, the colours, NumDigits, Margin or InterDigDist
+// change (CacheBuildCount counts the builds).
+//
+// The caption fills at most NumDigits cells from the left. A "." or ","
+// lights the decimal point of the digit before it, or stands for a blank
+// digit with its point when no digit precedes it ("12.34", ".5"). Letters
+// A-F show in either case (B and D as "b" and "d"); any character outside
+// the list leaves its cell blank.
+//
+// Defaults: caption "8.8.8.8.", 4 digits, red segments on $333333, Margin 8,
+// InterDigDist 2, frame style fsSunken, size 216 x 76.
+
+#include <orvcore.h>
+
+#include <memory>
+
+namespace orv {
+
+// The glyphs of the cache, in cache order; the last one is the decimal point alone.
+extern const QString SevenSegCharList;
+
+class TSevenSeg : public TGraphicControl {
+  Q_OBJECT
+  Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+  Q_PROPERTY(int NumDigits READ NumDigits WRITE SetNumDigits)
+  Q_PROPERTY(orv::TColor ColorText READ ColorText WRITE SetColorText)
+  Q_PROPERTY(orv::TColor ColorBackGnd READ ColorBackGnd WRITE SetColorBackGnd)
+  Q_PROPERTY(int Margin READ Margin WRITE SetMargin)
+  Q_PROPERTY(int InterDigDist READ InterDigDist WRITE SetInterDigDist)
+  Q_PROPERTY(orv::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+  Q_PROPERTY(orv::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
+
+public:
+  explicit TSevenSeg(TComponent* AOwner);
+  ~TSevenSeg() override;
+
+  QString Caption() const { return FCaption; }
+  void SetCaption(const QString& Value);
+  // 1..32; other values are ignored.
+  int NumDigits() const { return FNumDigits; }
+  void SetNumDigits(int Value);
+  // Segment colour; pure white shows as $FEFEFE (white is the background key).
+  TColor ColorText() const { return FColorText; }
+  void SetColorText(TColor Value);
+  TColor ColorBackGnd() const { return FColorBackGnd; }
+  void SetColorBackGnd(TColor Value);
+  // Space around the digits; 0 .. Height div 2 - 1.
+  int Margin() const { return FMargin; }
+  void SetMargin(int Value);
+  // Space between two digits; values of 256 and more become 255.
+  int InterDigDist() const { return FInterDigDist; }
+  void SetInterDigDist(int Value);
+  TFrameStyle FrameStyle() const { return FFrameStyle; }
+  void SetFrameStyle(TFrameStyle Value);
+  // Kept for the frame-line colours; the frame is drawn in fixed colours.
+  TColorScheme ColorScheme() const { return FColorScheme; }
+  void SetColorScheme(TColorScheme Value);
+
+  // The work image in which one glyph is composed, the glyph strip, and the
+  // six segment bitmaps (black shapes on white, coloured by flood fill).
+  const std::unique_ptr<TBitmap> DigImg;
+  const std::unique_ptr<TBitmap> ImgCache;
+  const std::unique_ptr<TBitmap> SegVert;
+  const std::unique_ptr<TBitmap> SegHorz;
+  const std::unique_ptr<TBitmap> SegDot;
+  const std::unique_ptr<TBitmap> SegPlus;
+  const std::unique_ptr<TBitmap> SegDeg;
+  const std::unique_ptr<TBitmap> SegColon;
+
+  // Composes the glyph of Ch (with its decimal point when Dot) in DigImg.
+  void CreateDigit(QChar Ch, bool Dot);
+  // Rebuilds the glyph strip for the current size, colours and spacing.
+  void CreateImageCache();
+  // Recolours the six segment bitmaps.
+  void ColorizeSegments(TColor Color);
+  // Rebuilds the strip and repaints when the size changed since the last build.
+  void ProcessResize(TObject* Sender);
+  // How many times the strip was built (for tests and benchmarks).
+  int CacheBuildCount() const { return FCacheBuildCount; }
+
+  void Assign(TPersistent* Source) override;
+  void Paint() override;
+
+  // ---- geometry
+  // One cell of the caption: the glyph's index in SevenSegCharList (-1 for
+  // a blank cell) and whether its decimal point is lit.
+  struct TDigit {
+    int Glyph = -1;
+    bool Dot = false;
+    bool operator==(const TDigit&) const = default;
+  };
+  // The cells the caption fills, at most NumDigits.
+  QList<TDigit> CaptionDigits() const;
+  // Glyph width and height of a cell.
+  int GlyphWidth() const;
+  int GlyphHeight() const;
+  // Where digit J (0-based) is drawn, and the part of it the decimal point covers.
+  TRect DigitRect(int J) const;
+  TRect DotRect(int J) const;
+
+protected:
+  void AssignTo(TPersistent* Dest) override;
+  void Resize() override;
+
+private:
+  // Rebuilds the strip, then repaints, when one of its inputs changed.
+  template <class T>
+  void UpdateCached(T& Field, const T& Value);
+
+  QString FCaption = QStringLiteral("8.8.8.8.");
+  int FNumDigits = 4;
+  TColor FColorText = clRed;
+  TColor FColorBackGnd = 0x333333;
+  int FMargin = 8;
+  int FInterDigDist = 2;
+  TFrameStyle FFrameStyle = fsSunken;
+  TColorScheme FColorScheme = csFixedColors;
+  TColor FColGrayLine = clGray;
+  TColor FColWhiteLine = clWhite;
+  int FCacheWidth = -1;
+  int FCacheHeight = -1;
+  int FCacheBuildCount = 0;
+};
+
+}  // namespace orv
