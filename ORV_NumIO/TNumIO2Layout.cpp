@@ -496,10 +496,9 @@ void TNumIO2::Paint() {
   c->Pen()->SetStyle(psSolid);
   c->Pen()->SetMode(pmCopy);
   c->Pen()->SetWidth(1);
-  c->Pen()->SetColor(FColorOutBG);
   c->Brush()->SetStyle(bsSolid);
   c->Brush()->SetColor(FColorOutBG);
-  c->Rectangle(ClientRect());
+  c->FillRect(ClientRect());
 
   const int ty = TextTop();
   DrawSideText(c, LeftTextX(), ty, FLeftText);

@@ -8,10 +8,12 @@
 // dtFixP with Precision 2, Comma off (the decimal separator is "."), frame
 // style fsSunken, box in clBtnFace with black digits.
 //
-// The number text of each display type (Precision p, 0..15):
-//   dtFloat      at most p significant digits, plain or "1.5E+20"
+// The number text of each display type (Precision p, 0..15; decimals are
+// rounded half away from zero, as the number reads):
+//   dtFloat      at most p significant digits (at least 1), plain or "1.5E+20"
 //   dtFixP       p decimals ("3.14")
-//   dtExp        p mantissa digits, signed three-digit exponent ("3.1E+000")
+//   dtExp        p mantissa digits (at least 1), signed three-digit exponent
+//                ("3.1E+000")
 //   dtInt        the value rounded (halves to even)
 //   dtHex        upper-case hexadecimal of the rounded value, at least p digits
 //                ("0A"); negative values as "-" and the magnitude

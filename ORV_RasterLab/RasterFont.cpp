@@ -2,8 +2,8 @@
 #include "TRDCharMatrix.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
+#include <iterator>
 
 namespace orv {
 
@@ -14,7 +14,8 @@ namespace {
 // row 9 and descenders reach row 11; accented capitals are a size smaller
 // (rows 3 to 9) to leave room for the accent. A glyph spans the columns it
 // lights (the digits all columns 1 to 5, so that numbers keep their width);
-// a blank glyph spans columns 0 to 3.
+// a blank glyph spans columns 0 to 3. Codes 155 to 160 are left blank; the
+// code page's unused positions (81, 8D, 8F, 90) show an empty box.
 constexpr const char* kGlyphSheet[] = {
     // 20 spc  21 !    22 "    23 #    24 $    25 %    26 &    27 '
     "....... ....... ....... ....... ...#... ....... ....... .......",

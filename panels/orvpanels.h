@@ -10,5 +10,6 @@
 #include <ORV_NumLab.h>
 #include <ORV_ProgBar.h>
 #include <ORV_RasterLab.h>
+#include <ORV_replist.h>
 #include <ORV_RotLab.h>
 #include <ORV_sevenseg.h>

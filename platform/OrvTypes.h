@@ -30,6 +30,12 @@ private:
   QByteArray FUtf8;
 };
 
+// Raised when a file or stream cannot be opened, read or written.
+class EInOutError : public Exception {
+public:
+  using Exception::Exception;
+};
+
 // ---------------------------------------------------------------------- sets
 
 // A set of values of a plain enumeration with ordinals 0..63.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <span>
 
@@ -360,14 +361,17 @@ void TCanvas::DrawText(int X, int Y, const QString& Text, const QRect* Clip) {
   }
   if (Text.isEmpty()) return;
   const QFontMetrics fm(FFont.Handle(), FImage);
-  const QRect box(0, 0, fm.horizontalAdvance(Text), fm.height());
+  // A bound on the text's box, so that the text is not shaped twice (here and when drawn).
+  const qint64 bound = std::min<qint64>(qint64(Text.size()) * std::max(fm.maxWidth(), 1), INT_MAX / 2);
+  const QRect box(0, 0, int(bound), fm.height());
   QTransform turn;
   turn.translate(X, Y);
   turn.rotate(-FFont.Orientation() / 10.0);
   // Text far outside the visible area is not handed to Qt at all.
   if (!turn.mapRect(QRectF(box)).intersects(QRectF(visible))) return;
   p->setTransform(turn);
-  if (!Clip && BrushVisible()) p->fillRect(box, QColor(ColorToQRgb(FBrush.Color())));
+  if (!Clip && BrushVisible())
+    p->fillRect(QRect(0, 0, fm.horizontalAdvance(Text), fm.height()), QColor(ColorToQRgb(FBrush.Color())));
   p->setFont(FFont.Handle());
   p->setPen(QColor(ColorToQRgb(FFont.Color())));
   p->drawText(QPointF(0, fm.ascent()), Text);

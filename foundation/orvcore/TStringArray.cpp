@@ -104,6 +104,52 @@ void TStringArray::SetString(int ACol, int ARow, const QString& Value) {
   Changed();
 }
 
+QByteArrayView TStringArray::GetUtf8(int ACol, int ARow) const {
+  if (!ValidCell(ACol, ARow)) return QByteArrayView();
+  const TCell& cell = FCols[std::size_t(ACol)][Stored(ARow)];
+  return QByteArrayView(cell.Data(), cell.Size());
+}
+
+void TStringArray::SetUtf8(int ACol, int ARow, QByteArrayView Value) {
+  if (!ValidCell(ACol, ARow)) return;
+  if (Value.isNull()) Value = QByteArrayView("", 0);  // the cell code copies from Data()
+  qsizetype n = Value.size();
+  if (n > detail::MaxCellLength) {
+    // Count UTF-16 code units (a 4-byte sequence is two) up to the limit.
+    const auto* s = reinterpret_cast<const unsigned char*>(Value.data());
+    qsizetype i = 0;
+    int units = 0;
+    while (i < n) {
+      const unsigned c = s[i];
+      const int len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+      const int u = len == 4 ? 2 : 1;
+      if (units + u > detail::MaxCellLength) break;
+      units += u;
+      i += len;
+    }
+    n = std::min(i, n);
+  }
+  TCell& cell = FCols[std::size_t(ACol)][Stored(ARow)];
+  if (cell.Equals(Value.data(), int(n))) return;
+  try {
+    cell.Assign(Value.data(), int(n));
+  } catch (const std::bad_alloc&) {
+    OutOfMemory();
+  }
+  Changed();
+}
+
+void TStringArray::Swap(TStringArray& Other) {
+  FCols.swap(Other.FCols);
+  FColAttr.swap(Other.FColAttr);
+  FRowAttr.swap(Other.FRowAttr);
+  FView.swap(Other.FView);
+  std::swap(FViewChecked, Other.FViewChecked);
+  std::swap(FAllocRowsBy, Other.FAllocRowsBy);
+  Changed();
+  Other.Changed();
+}
+
 void TStringArray::InsertRow(int ARow) {
   if (ARow < 1 || ARow > NrOfRows() + 1) return;
   CommitSorting();

@@ -43,6 +43,8 @@
 #include "ORV_orvbase.h"
 #include "StringCells.h"
 
+#include <QByteArrayView>
+
 #include <cstdint>
 #include <vector>
 
@@ -72,6 +74,14 @@ public:
 
   QString GetString(int ACol, int ARow) const;
   void SetString(int ACol, int ARow, const QString& Value);
+  // Direct access to the UTF-8 form of a cell, for bulk readers and writers.
+  // The view is valid until the cell changes; empty out of range.
+  QByteArrayView GetUtf8(int ACol, int ARow) const;
+  // Stores valid UTF-8 text (the caller checks it), cut like SetString.
+  void SetUtf8(int ACol, int ARow, QByteArrayView Value);
+  // Exchanges cells, attributes, view order and allocation step with Other;
+  // the events stay with their objects. Both fire OnChange.
+  void Swap(TStringArray& Other);
 
   // Inserts a blank row before ARow (1..NrOfRows + 1; NrOfRows + 1 appends).
   void InsertRow(int ARow);

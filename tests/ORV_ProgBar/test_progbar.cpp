@@ -233,20 +233,14 @@ TEST_F(ProgBarTest, ValueTextFormats) {
 }
 
 TEST_F(ProgBarTest, SettersClamp) {
-  struct Case { void (TProgBar::*Set)(int); int (TProgBar::*Get)() const; int In, Stored; };
+  struct Case { const char* Property; int In, Stored; };
   const Case cases[] = {
-      {&TProgBar::SetTextDecPlaces, &TProgBar::TextDecPlaces, 20, 10},
-      {&TProgBar::SetTextDecPlaces, &TProgBar::TextDecPlaces, -5, -2},
-      {&TProgBar::SetTextAngle, &TProgBar::TextAngle, 400, 360},
-      {&TProgBar::SetTextAngle, &TProgBar::TextAngle, -5, 0},
-      {&TProgBar::SetStartInterval, &TProgBar::StartInterval, 0, 10},
-      {&TProgBar::SetRepeatInterval, &TProgBar::RepeatInterval, 3, 10},
-      {&TProgBar::SetTextPosX, &TProgBar::TextPosX, 500, 300},
-      {&TProgBar::SetTextPosY, &TProgBar::TextPosY, -4, 0},
+      {"TextDecPlaces", 20, 10}, {"TextDecPlaces", -5, -2}, {"TextAngle", 400, 360}, {"TextAngle", -5, 0},
+      {"StartInterval", 0, 10},  {"RepeatInterval", 3, 10}, {"TextPosX", 500, 300}, {"TextPosY", -4, 0},
   };
   for (const Case& c : cases) {
-    (bar->*c.Set)(c.In);
-    EXPECT_EQ((bar->*c.Get)(), c.Stored) << c.In;
+    bar->setProperty(c.Property, c.In);
+    EXPECT_EQ(bar->property(c.Property).toInt(), c.Stored) << c.Property << " " << c.In;
   }
   bar->SetAutoIncStep(0);
   EXPECT_EQ(bar->AutoIncStep(), 1);

@@ -132,19 +132,14 @@ TEST_F(RasterLabTest, Defaults) {
 }
 
 TEST_F(RasterLabTest, SettersClamp) {
-  struct Case { void (TRasterLab::*Set)(int); int (TRasterLab::*Get)() const; int In, Stored; };
+  struct Case { const char* Property; int In, Stored; };
   const Case cases[] = {
-      {&TRasterLab::SetDotSize, &TRasterLab::DotSize, 0, 1},
-      {&TRasterLab::SetDotSize, &TRasterLab::DotSize, 40, 32},
-      {&TRasterLab::SetDotSpacing, &TRasterLab::DotSpacing, -1, 0},
-      {&TRasterLab::SetDotSpacing, &TRasterLab::DotSpacing, 5, 3},
-      {&TRasterLab::SetScrollInterval, &TRasterLab::ScrollInterval, 5, 10},
-      {&TRasterLab::SetScrollIncrement, &TRasterLab::ScrollIncrement, -3, 3},
-      {&TRasterLab::SetScrollIncrement, &TRasterLab::ScrollIncrement, 0, 1},
+      {"DotSize", 0, 1},          {"DotSize", 40, 32},          {"DotSpacing", -1, 0},       {"DotSpacing", 5, 3},
+      {"ScrollInterval", 5, 10}, {"ScrollIncrement", -3, 3}, {"ScrollIncrement", 0, 1},
   };
   for (const Case& c : cases) {
-    (lab->*c.Set)(c.In);
-    EXPECT_EQ((lab->*c.Get)(), c.Stored) << c.In;
+    lab->setProperty(c.Property, c.In);
+    EXPECT_EQ(lab->property(c.Property).toInt(), c.Stored) << c.Property << " " << c.In;
   }
 }
 

@@ -1,0 +1,9 @@
+#pragma once
+// The report list unit: the report data TRLData with its exchange formats
+// (CSV, lines, XML, HTML, clipboard text) and the report list view
+// TReportListView.
+
+#include "RLTypes.h"
+#include "RLXml.h"
+#include "TRLData.h"
+#include "TReportListView.h"

@@ -1,0 +1,342 @@
+// CSV export and import (RFC 4180) and line files.
+
+#include "TRLData.h"
+
+#include "RLFileIO.h"
+#include "RLText.h"
+
+#include <algorithm>
+#include <array>
+
+namespace orv {
+
+using detail::TBufferedWriter;
+using detail::TFileResult;
+using detail::TProgress;
+
+namespace {
+
+char DelimiterChar(TCSVDelimiters Delimiter) { return char(CSVDelimiterChar(Delimiter).unicode()); }
+
+// Bytes that make a field quoted: the delimiter, the quote and line breaks.
+struct TSpecialBytes {
+  explicit TSpecialBytes(char Delimiter) {
+    Is.fill(false);
+    Is[std::uint8_t(Delimiter)] = Is['"'] = Is['\r'] = Is['\n'] = true;
+  }
+  std::array<bool, 256> Is;
+};
+
+void WriteField(TBufferedWriter& W, QByteArrayView Text, const TSpecialBytes& Special) {
+  const char* p = Text.data();
+  const char* end = p + Text.size();
+  const char* s = p;
+  while (s < end && !Special.Is[std::uint8_t(*s)]) ++s;
+  if (s == end) {
+    W.Append(p, Text.size());
+    return;
+  }
+  W.Append('"');
+  for (; p < end; ++p) {
+    if (*p == '"') W.Append('"');
+    W.Append(*p);
+  }
+  W.Append('"');
+}
+
+// Splits CSV text into records and fields. Fields come as views into the
+// text, or into a scratch buffer when quotes had to be undone.
+class TCsvReader {
+public:
+  TCsvReader(QByteArrayView Text, char Delimiter) : FPos(Text.data()), FEnd(Text.data() + Text.size()), FDelim(Delimiter) {}
+
+  bool AtEnd() const { return FPos == FEnd; }
+  qsizetype Offset(const char* Start) const { return FPos - Start; }
+
+  // Reads one record; false when a quoted field is not closed.
+  template <class FieldFn>
+  bool ReadRecord(FieldFn&& OnField) {
+    // The usual line, without quotes and without a lone CR, is split with
+    // memchr; anything else is read character by character below.
+    if (FLf < FPos) {
+      FLf = static_cast<const char*>(std::memchr(FPos, '\n', std::size_t(FEnd - FPos)));
+      if (!FLf) FLf = FEnd;
+    }
+    const std::size_t span = std::size_t(FLf - FPos);
+    if (!std::memchr(FPos, '"', span)) {
+      const auto* cr = static_cast<const char*>(std::memchr(FPos, '\r', span));
+      if (!cr || cr + 1 == FLf) {
+        const char* lineEnd = cr ? cr : FLf;
+        const char* s = FPos;
+        for (int col = 1;; ++col) {
+          const auto* d = static_cast<const char*>(std::memchr(s, FDelim, std::size_t(lineEnd - s)));
+          if (!d) {
+            OnField(col, QByteArrayView(s, lineEnd - s));
+            break;
+          }
+          OnField(col, QByteArrayView(s, d - s));
+          s = d + 1;
+        }
+        FPos = FLf < FEnd ? FLf + 1 : FEnd;
+        return true;
+      }
+    }
+    for (int col = 1;; ++col) {
+      QByteArrayView field;
+      if (FPos < FEnd && *FPos == '"') {
+        if (!ReadQuoted(field)) return false;
+      } else {
+        const char* s = FPos;
+        while (FPos < FEnd && *FPos != FDelim && *FPos != '\r' && *FPos != '\n') ++FPos;
+        field = QByteArrayView(s, FPos - s);
+      }
+      OnField(col, field);
+      if (FPos == FEnd) return true;
+      const char c = *FPos++;
+      if (c == FDelim) continue;
+      if (c == '\r' && FPos < FEnd && *FPos == '\n') ++FPos;
+      return true;
+    }
+  }
+
+private:
+  // A quoted field: doubled quotes stand for one; text after the closing
+  // quote up to the next delimiter or line end is kept as it is.
+  bool ReadQuoted(QByteArrayView& Field) {
+    FScratch.clear();
+    ++FPos;
+    for (;;) {
+      const char* q = static_cast<const char*>(std::memchr(FPos, '"', std::size_t(FEnd - FPos)));
+      if (!q) return false;
+      FScratch.append(FPos, q - FPos);
+      FPos = q + 1;
+      if (FPos < FEnd && *FPos == '"') {
+        FScratch.append('"');
+        ++FPos;
+        continue;
+      }
+      break;
+    }
+    const char* s = FPos;
+    while (FPos < FEnd && *FPos != FDelim && *FPos != '\r' && *FPos != '\n') ++FPos;
+    FScratch.append(s, FPos - s);
+    Field = FScratch;
+    return true;
+  }
+
+  const char* FPos;
+  const char* FEnd;
+  const char* FLf = nullptr;  // the next line feed at or behind FPos (FEnd: none)
+  char FDelim;
+  QByteArray FScratch;
+};
+
+qint64 CountByte(QByteArrayView Text, char c) {
+  qint64 n = 0;
+  if (Text.isEmpty()) return 0;  // an empty file may come as a null view
+  const char* end = Text.data() + Text.size();
+  for (const char* p = Text.data(); p < end && (p = static_cast<const char*>(std::memchr(p, c, std::size_t(end - p)))); ++p) ++n;
+  return n;
+}
+
+// Opens a text file as UTF-8 (see TextAsUtf8); 0 or a TExchangeError.
+int OpenText(const QString& FName, detail::TFileBytes& File, QByteArray& Storage, QByteArrayView& Text) {
+  QString error;
+  switch (File.Open(FName, error)) {
+    case TFileResult::Ok:
+      Text = detail::TextAsUtf8(File.Bytes(), Storage);
+      return 0;
+    case TFileResult::OpenFailed:
+      return xeOpenFailed;
+    default:
+      return xeReadFailed;
+  }
+}
+
+}  // namespace
+
+int TRLData::ExportCSV(const QString& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders, bool IncludeCommonHeader,
+                       int FirstCol, int FirstRow, int LastCol, int LastRow) {
+  FirstCol = std::max(FirstCol, 0);
+  LastCol = std::min(LastCol, FNrOfCols);
+  FirstRow = std::max(FirstRow, 1);
+  LastRow = std::min(LastRow, FNrOfRows);
+  if (FirstCol > LastCol) return xeBadRange;
+  const int rows = std::max(LastRow - FirstRow + 1, 0);
+  const char delim = DelimiterChar(Delimiter);
+  const TSpecialBytes special(delim);
+  const bool oneColumn = FirstCol == LastCol;
+  TProgress progress(this, OnPercentDone, qint64(rows) * (LastCol - FirstCol + 1));
+
+  const auto body = [&](TBufferedWriter& w) {
+    // A field as the export hook leaves it; a record of one empty field is
+    // written as "" so that it does not read as a blank line.
+    const auto field = [&](QByteArrayView text, int col, int row) {
+      if (OnExportText) {
+        QString s = QString::fromUtf8(text);
+        OnExportText(this, s, col, row);
+        const QByteArray b = s.toUtf8();
+        if (b.isEmpty() && oneColumn) w.Append("\"\"", 2);
+        else WriteField(w, b, special);
+      } else if (text.isEmpty() && oneColumn) {
+        w.Append("\"\"", 2);
+      } else {
+        WriteField(w, text, special);
+      }
+    };
+    if (IncludeCommonHeader) {
+      field(FCommonHeader.toUtf8(), 0, -1);
+      w.Append("\r\n", 2);
+    }
+    if (IncludeColHeaders) {
+      for (int c = FirstCol; c <= LastCol; ++c) {
+        if (c > FirstCol) w.Append(delim);
+        field(GetColName(c).toUtf8(), c, 0);
+      }
+      w.Append("\r\n", 2);
+    }
+    for (int r = FirstRow; r <= LastRow; ++r) {
+      for (int c = FirstCol; c <= LastCol; ++c) {
+        if (c > FirstCol) w.Append(delim);
+        QByteArrayView text = FStrings->GetUtf8(c, r);
+        if (IsCheckCol(c)) text = text.sliced(detail::FirstCharLength(text));
+        field(text, c, r);
+      }
+      w.Append("\r\n", 2);
+      progress.Advance(LastCol - FirstCol + 1);
+    }
+  };
+  QString error;
+  switch (detail::SaveFile(FName, body, error)) {
+    case TFileResult::Ok:
+      progress.Finish();
+      return rows;
+    case TFileResult::OpenFailed:
+      return xeOpenFailed;
+    default:
+      return xeWriteFailed;
+  }
+}
+
+int TRLData::ImportCSV(const QString& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders) {
+  detail::TFileBytes file;
+  QByteArray storage;
+  QByteArrayView text;
+  if (const int error = OpenText(FName, file, storage, text)) return error;
+  const char delim = DelimiterChar(Delimiter);
+
+  // Rows are made once for the number of line ends (records cannot be more,
+  // unless line ends are mixed), columns as the records ask for them.
+  const qint64 lineEnds = std::max(CountByte(text, '\n'), CountByte(text, '\r')) + 1;
+  int capacity = int(std::min<qint64>(lineEnds, INT_MAX - 1));
+  int cols = 1;
+  int rows = 0;
+  std::vector<QString> names;
+  TStringArray fresh(nullptr, 1, 1);
+  TCsvReader reader(text, delim);
+  TProgress progress(this, OnPercentDone, text.size());
+  qsizetype consumed = 0;
+  try {
+    const auto widen = [&](int col) {
+      if (col <= fresh.NrOfColumns()) return true;
+      if (!detail::TableFitsText(qint64(col + 1) * capacity, text.size())) return false;
+      fresh.Resize(col, capacity);
+      return true;
+    };
+    if (!detail::TableFitsText(qint64(2) * capacity, text.size())) return xeTooLarge;
+    fresh.Resize(1, capacity);
+    if (IncludeColHeaders && !reader.AtEnd()) {
+      if (!reader.ReadRecord([&](int col, QByteArrayView field) {
+            names.push_back(detail::CutText(QString::fromUtf8(field), MaxColNameLength));
+            cols = std::max(cols, col);
+          }))
+        return xeUnclosedQuote;
+      if (!widen(cols)) return xeTooLarge;
+    }
+    bool fits = true;
+    // The unchecked mark of the check columns that stay, by column.
+    std::vector<char> marks(std::size_t(std::max(cols, FNrOfCols)) + 1, 0);
+    for (int c = 1; c <= FNrOfCols; ++c) marks[std::size_t(c)] = IsCheckCol(c) ? ' ' : 0;
+    const auto onField = [&](int col, QByteArrayView field) {
+      if (col > cols) {
+        fits = fits && widen(col);
+        if (!fits) return;
+        cols = col;
+        if (std::size_t(col) >= marks.size()) marks.resize(std::size_t(col) + 1, 0);
+      }
+      const char mark = marks[std::size_t(col)];
+      if (!field.isEmpty() || mark) detail::SetCellUtf8(fresh, col, rows, field, mark);
+    };
+    while (!reader.AtEnd()) {
+      if (++rows > capacity) {  // mixed line ends: more records than expected
+        if (capacity == INT_MAX - 1) return xeTooLarge;
+        capacity = int(std::min<qint64>(qint64(capacity) * 2, INT_MAX - 1));
+        if (!detail::TableFitsText(qint64(cols + 1) * capacity, text.size())) return xeTooLarge;
+        fresh.Resize(std::max(cols, fresh.NrOfColumns()), capacity);
+      }
+      if (!reader.ReadRecord(onField)) return xeUnclosedQuote;
+      if (!fits) return xeTooLarge;
+      const qsizetype at = reader.Offset(text.data());
+      progress.Advance(at - consumed);
+      consumed = at;
+    }
+    fresh.Resize(cols, std::max(rows, 1));
+    ResizeColumnArrays(cols);
+  } catch (const EORVDStructError&) {
+    return xeTooLarge;
+  } catch (const std::bad_alloc&) {
+    return xeTooLarge;
+  }
+
+  fresh.SetAllocRowsBy(FStrings->AllocRowsBy());
+  FStrings->Swap(fresh);
+  FNrOfRows = rows;
+  FNrOfCols = cols;
+  FSortColumnPrim = FSortColumnSec = -1;
+  for (int c = 1; c <= int(names.size()); ++c) FColName[std::size_t(c - 1)] = names[std::size_t(c - 1)];
+  UpdateFeedback();
+  progress.Finish();
+  return rows;
+}
+
+int TRLData::LoadLinesFromFile(int Column, int FirstRow, const QString& FName) {
+  if (Column < 0 || Column > FNrOfCols || FirstRow < 1) return xeBadRange;
+  detail::TFileBytes file;
+  QByteArray storage;
+  QByteArrayView text;
+  if (const int error = OpenText(FName, file, storage, text)) return error;
+
+  // Line starts and lengths first, so that the table grows once.
+  std::vector<QByteArrayView> lines;
+  const char* p = text.data();
+  const char* end = p + text.size();
+  while (p < end) {
+    const char* s = p;
+    while (p < end && *p != '\n' && *p != '\r') ++p;
+    lines.emplace_back(s, p - s);
+    if (p < end && *p++ == '\r' && p < end && *p == '\n') ++p;
+  }
+  const qint64 last = qint64(FirstRow) + qint64(lines.size()) - 1;
+  if (last >= INT_MAX || !detail::TableFitsText(qint64(FNrOfCols + 1) * last, text.size())) return xeTooLarge;
+  try {
+    if (last > FNrOfRows) SetNrRows(int(last));
+  } catch (const EORVDStructError&) {
+    return xeTooLarge;
+  }
+  const bool check = IsCheckCol(Column);
+  TProgress progress(this, OnPercentDone, qint64(lines.size()));
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const int row = FirstRow + int(i);
+    char mark = 0;
+    if (check) {
+      const QByteArrayView stored = FStrings->GetUtf8(Column, row);
+      mark = detail::IsCheckedText(stored) ? 'X' : ' ';
+    }
+    detail::SetCellUtf8(*FStrings, Column, row, lines[i], mark);
+    progress.Advance(1);
+  }
+  progress.Finish();
+  return int(lines.size());
+}
+
+}  // namespace orv

@@ -1,0 +1,514 @@
+#pragma once
+// TReportListView: the visible report list, a grid over its own TRLData.
+//
+// Layout: up to two head rows (the common header, CommonHeaderVisible,
+// false; the column headers, ColumnHeadersVisible, true), then one grid row
+// per data row shown; grid column g shows data column ColumnOrder(g + 1).
+// A new view has 5 columns named C-1..C-5, 4 blank rows, shading groups of
+// one row (the first shaded), a red insertion line of width 3 (off), row
+// selection mode 1 and header-click sorting on.
+//
+// Painting (RLViewPaint.cpp): shaded row groups (RowColPattern), disabled,
+// selected and highlighted rows and columns, check-box and radio columns,
+// password columns, texts cut to "...", the sort arrow, the EmptyMessage of
+// an empty table and the insertion line. OnBeforeRenderCell may change the
+// colours, styles and text of each cell. SuppressPaint nests: bulk changes
+// set it, restore the value they found and repaint once at the outermost level.
+//
+// Input (RLViewInput.cpp): clicks select rows (RowSelectMode 0 none, 1 one,
+// 2 several with Shift and Ctrl), toggle check marks (OnBeforeCheckedChange
+// may veto, OnCheckedChange follows), sort on a header click away from the
+// column borders, fit a column on a double click at a header border. The
+// arrow and page keys select the current row. The wheel only fires
+// OnMouseWheelDown / OnMouseWheelUp; a handler scrolls if it wants to.
+//
+// Filtering (RLViewFilter.cpp): FilterAndSort hides the rows that do not
+// match (they stay in the table) until ClearFilter, a new filter or any
+// change of the row structure. While filtered, row numbers of the public
+// operations are still data rows; a hidden row is simply not shown.
+//
+// Events: OnChange (content and header texts), OnChangeSetup (settings),
+// OnSelectedChange, OnCheckedChange / OnBeforeCheckedChange,
+// OnCursorKeyAction, OnBeforeRenderCell, OnReadCell, OnBeforeFilter,
+// OnPercentDone, OnBeforeSortExchange, OnBeforeHTMLExport, each with the
+// view as Sender.
+
+#include "RLTypes.h"
+#include "TRLData.h"
+
+#include <orvplatform.h>
+
+namespace orv {
+
+// How FilterAndSort reads its expression:
+// - fmSimple: the expression is a substring; a row matches when one of the
+//   filter columns contains it (an empty expression matches every row).
+// - fmBoolean: words combined with AND, OR, NOT and parentheses (the
+//   operators in capitals; two words side by side mean AND; a word in double
+//   quotes may hold blanks and operator names). A word matches a row when
+//   one of the filter columns contains it. A malformed expression matches
+//   nothing.
+// - fmGrep: a regular expression (Perl syntax, QRegularExpression) searched
+//   in each filter column; an invalid pattern matches nothing.
+enum TFilterMode { fmSimple, fmBoolean, fmGrep };
+
+// Check state about to change (State may be changed by OnBeforeCheckedChange) or changed.
+using TCheckStateChangeEvent = std::function<void(TObject* Sender, bool& State, int Col, int Row)>;
+using TRenderCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, TColor& PenColor, TColor& BrushColor,
+                                            TColor& FontColor, TFontStyles& FontStyles, QString& Text)>;
+using TReadCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Text)>;
+using TCursorKeyActionEvent = std::function<void(TObject* Sender, std::uint16_t Key)>;
+using TBeforeFilterEvent =
+    std::function<void(TObject* Sender, int Row, bool& Found, TLogicOp& CombineWithInternalSearch)>;
+
+class TReportListView : public TCustomDrawGrid {
+  Q_OBJECT
+  Q_PROPERTY(int NrOfColumns READ NrOfColumns WRITE SetNrCols)
+  Q_PROPERTY(int NrOfRows READ NrOfRows WRITE SetNrRows)
+  Q_PROPERTY(QString CommonHeader READ CommonHeader WRITE SetCommonHeader)
+  Q_PROPERTY(bool CommonHeaderVisible READ CommonHeaderVisible WRITE SetCommonHeaderVisible)
+  Q_PROPERTY(int CommonHeaderHeight READ CommonHeaderHeight WRITE SetCommonHeaderHeight)
+  Q_PROPERTY(bool ColumnHeadersVisible READ ColumnHeadersVisible WRITE SetColumnHeadersVisible)
+  Q_PROPERTY(int ColumnHeadersHeight READ ColumnHeadersHeight WRITE SetColumnHeadersHeight)
+  Q_PROPERTY(QString EmptyMessage READ EmptyMessage WRITE SetEmptyMessage)
+  Q_PROPERTY(int RowColPattern READ RowColPattern WRITE SetRowColPattern)
+  Q_PROPERTY(int RowSelectMode READ RowSelectMode WRITE SetRowSelectMode)
+  Q_PROPERTY(bool FixedFirstColumn READ FixedFirstColumn WRITE SetFixedFirstColumn)
+  Q_PROPERTY(bool ShowEmptyCheckBoxes READ ShowEmptyCheckBoxes WRITE SetShowEmptyCheckBoxes)
+  Q_PROPERTY(bool SortEnabled READ SortEnabled WRITE SetSortEnabled)
+  Q_PROPERTY(bool AutoAdvance READ AutoAdvance WRITE SetAutoAdvance)
+  Q_PROPERTY(bool UseCtrlForMultiSel READ UseCtrlForMultiSel WRITE SetUseCtrlForMultiSel)
+
+public:
+  explicit TReportListView(TComponent* AOwner);
+  ~TReportListView() override;
+
+  // From another TReportListView: the behaviour flags, colours, header
+  // settings, events, the insertion line, FixedFirstColumn, a copy of the
+  // data and the per-column arrays. Other sources go to the inherited Assign.
+  void Assign(TPersistent* Source) override;
+
+  // The data object (owned by the view, alive as long as it). Structure
+  // changes made on it directly are picked up by Resync().
+  TRLData* RLData() const { return FRLData.get(); }
+  // Brings the grid in step with the data object after it was changed behind
+  // the view's back (clears the filter when the row count changed).
+  void Resync();
+
+  // ---- size and structure
+  int NrOfColumns() const { return FRLData->NrOfColumns(); }
+  void SetNrCols(int n);
+  int NrOfRows() const { return FRLData->NrOfRows(); }
+  void SetNrRows(int n);
+  int AddRow();
+  int InsertRow(int r);
+  int InsertColumn(int c);
+  void RemoveRow(int r);
+  void RemoveColumn(int c);
+  void RemoveEmptyRows();
+  void Clear();
+  void Fill(const QString& s);
+  bool SetColumnOrder(const QList<int>& ColList);
+  int ColumnOrder(int ColNr) const;
+
+  // ---- cells and columns (forwarded to the data object)
+  QString Elem(int ACol, int ARow) const;
+  void SetElem(int ACol, int ARow, const QString& Value);
+  double AsNumber(int ACol, int ARow) const;
+  QString DefaultValue(int ACol, int ARow) const { return FRLData->GetCellDefaultValue(ACol, ARow); }
+  QString Header(int ColNr) const { return FRLData->GetColName(ColNr); }
+  void SetHeader(int ColNr, const QString& Value);
+  QString ColumnFormat(int ColNr) const { return FRLData->GetColumnFormat(ColNr); }
+  void SetColumnFormat(int ColNr, const QString& Value);
+  TCheckMode ColumnCheckMode(int ColNr) const { return FRLData->GetColCheckMode(ColNr); }
+  void SetColumnCheckMode(int ColNr, TCheckMode Value);
+  bool IsCheckedColumn(int ColNr) const { return FRLData->GetCheckedCol(ColNr); }
+  void SetIsCheckedColumn(int ColNr, bool Value);
+  int ColumnIndex(const QString& Head, bool PartialMatch) const { return FRLData->ColumnIndex(Head, PartialMatch); }
+  QString Comment() const { return FRLData->Comment(); }
+  void SetComment(const QString& Value) { FRLData->SetComment(Value); }
+  QString DataID() const { return FRLData->DataID(); }
+  void SetDataID(const QString& Value) { FRLData->SetDataID(Value); }
+  QString CommonHeader() const { return FRLData->CommonHeader(); }
+  void SetCommonHeader(const QString& Value);
+
+  TAlignment ColumnAlignment(int ColNr) const;
+  void SetColumnAlignment(int ColNr, TAlignment Value);
+  bool ColumnEditable(int ColNr) const;
+  void SetColumnEditable(int ColNr, bool Value);
+  bool ColumnIsPwd(int ColNr) const;
+  void SetColumnIsPwd(int ColNr, bool Value);
+
+  // ---- check marks
+  bool GetElemChecked(int ACol, int ARow) const { return FRLData->GetElemChecked(ACol, ARow); }
+  void SetElemChecked(int ACol, int ARow, bool Value) { FRLData->SetElemChecked(ACol, ARow, Value); }
+  bool ElemChecked(int ACol, int ARow) const { return GetElemChecked(ACol, ARow); }
+  void SetAllCheckmarksOfCol(int Column, bool Checked, bool AffectEnabledRowsOnly = false);
+  void InvertAllCheckmarksOfCol(int Column, bool AffectEnabledRowsOnly = false);
+  // Checked cells of enabled rows.
+  int CountCheckedElemsInCol(int Column) const;
+  int CountCheckedElemsInRow(int Row) const { return FRLData->CountCheckedElemsInRow(Row); }
+  int FirstCheckedElemInCol(int ColNr) const { return FRLData->FirstCheckedElemInCol(ColNr); }
+  int FirstCheckedElemInRow(int RowNr) const { return FRLData->FirstCheckedElemInRow(RowNr); }
+  bool CheckMarksReadOnly() const { return FROCheckMarks; }
+  void SetCheckMarksReadOnly(bool Value);
+  bool ShowEmptyCheckBoxes() const { return FShowEmptyCBx; }
+  void SetShowEmptyCheckBoxes(bool Value);
+
+  // ---- header rows
+  bool CommonHeaderVisible() const { return FCommonHeaderVisible; }
+  void SetCommonHeaderVisible(bool Value);
+  bool ColumnHeadersVisible() const { return FColumnHeadersVisible; }
+  void SetColumnHeadersVisible(bool Value);
+  // 8..127.
+  int CommonHeaderHeight() const { return FCommonHeaderHeight; }
+  void SetCommonHeaderHeight(int Value);
+  int ColumnHeadersHeight() const { return FColumnHeadersHeight; }
+  void SetColumnHeadersHeight(int Value);
+  TAlignment CommonHeaderAlignment() const { return FHeaderAlignment; }
+  void SetCommonHeaderAlignment(TAlignment Value);
+  int CountHeadRows() const { return (FCommonHeaderVisible ? 1 : 0) + (FColumnHeadersVisible ? 1 : 0); }
+  bool FixedFirstColumn() const { return FixedCols() > 0; }
+  void SetFixedFirstColumn(bool Value);
+
+  // ---- colours and appearance (all fire OnChangeSetup)
+  TColor ColorText() const { return FColorNormal; }
+  void SetColorText(TColor Value) { SetSetup(FColorNormal, Value); }
+  TColor ColorBkgdNormal() const { return FRColorNormal; }
+  void SetColorBkgdNormal(TColor Value) { SetSetup(FRColorNormal, Value); }
+  TColor ColorBkgdShaded() const { return FRColorShaded; }
+  void SetColorBkgdShaded(TColor Value) { SetSetup(FRColorShaded, Value); }
+  int RowColPattern() const { return FRowColPattern; }
+  void SetRowColPattern(int Value) { SetSetup(FRowColPattern, Value); }
+  TColor ColorColumnHd() const { return FColHdColor; }
+  void SetColorColumnHd(TColor Value);
+  TColor ColorColumnHdText() const { return FColHdTextColor; }
+  void SetColorColumnHdText(TColor Value) { SetSetup(FColHdTextColor, Value); }
+  TColor ColorCommonHd() const { return FComHdColor; }
+  void SetColorCommonHd(TColor Value) { SetSetup(FComHdColor, Value); }
+  TColor ColorCommonHdText() const { return FComHdTextColor; }
+  void SetColorCommonHdText(TColor Value) { SetSetup(FComHdTextColor, Value); }
+  TColor ColorDisabledBkgd() const { return FColorDisabledBkgd; }
+  void SetColorDisabledBkgd(TColor Value) { SetSetup(FColorDisabledBkgd, Value); }
+  TColor ColorDisabledText() const { return FColorDisabledText; }
+  void SetColorDisabledText(TColor Value) { SetSetup(FColorDisabledText, Value); }
+  TColor ColorSelectedRow() const { return FColorSelRow; }
+  void SetColorSelectedRow(TColor Value) { SetSetup(FColorSelRow, Value); }
+  TColor ColorSelectedRowText() const { return FColorSelRowText; }
+  void SetColorSelectedRowText(TColor Value) { SetSetup(FColorSelRowText, Value); }
+  TColor ColorSelectedCol() const { return FColorSelCol; }
+  void SetColorSelectedCol(TColor Value) { SetSetup(FColorSelCol, Value); }
+  TColor ColorSelectedColText() const { return FColorSelColText; }
+  void SetColorSelectedColText(TColor Value) { SetSetup(FColorSelColText, Value); }
+  TColor ColorSelectedBoth() const { return FColorSelBoth; }
+  void SetColorSelectedBoth(TColor Value) { SetSetup(FColorSelBoth, Value); }
+  TColor ColorSelectedBothText() const { return FColorSelBothText; }
+  void SetColorSelectedBothText(TColor Value) { SetSetup(FColorSelBothText, Value); }
+  TColor ColorHigh() const { return FColorHigh; }
+  void SetColorHigh(TColor Value) { SetSetup(FColorHigh, Value); }
+  TColor ColorHighText() const { return FColorHighText; }
+  void SetColorHighText(TColor Value) { SetSetup(FColorHighText, Value); }
+  int HighLightRow() const { return FHighLightRow; }
+  void SetHighLightRow(int Value) { SetSetup(FHighLightRow, Value); }
+  int HighLightColumn() const { return FHighLightColumn; }
+  void SetHighLightColumn(int Value) { SetSetup(FHighLightColumn, Value); }
+  bool HighLightBold() const { return FHighLightBold; }
+  void SetHighLightBold(bool Value) { SetSetup(FHighLightBold, Value); }
+  TColor ColorEmptyMsg() const { return FColorEmptyMsg; }
+  void SetColorEmptyMsg(TColor Value) { SetSetup(FColorEmptyMsg, Value); }
+  // Lines separated by "|".
+  QString EmptyMessage() const { return FEmptyMessage; }
+  void SetEmptyMessage(const QString& Value) { SetSetup(FEmptyMessage, Value); }
+  TColor InterRowIndicatorColor() const { return FInterRowColor; }
+  void SetInterRowIndicatorColor(TColor Value) { SetSetup(FInterRowColor, Value); }
+  int InterRowIndicatorWidth() const { return FInterRowWidth; }
+  void SetInterRowIndicatorWidth(int Value) { SetSetup(FInterRowWidth, Value); }
+  // The insertion line is drawn along the top edge of this data row (0: none).
+  int InterRowIndicatorPos() const { return FInterRowIndi; }
+  void SetInterRowIndicatorPos(int Value);
+  void SetDefaultColWidth(int Value);
+  void SetDefaultRowHeight(int Value);
+  void SetEnabled(bool Value) override;
+
+  // ---- scrolling: data rows and 1-based columns
+  int TopRow() const;
+  void SetTopRow(int Value);
+  int LeftCol() const { return TCustomGrid::LeftCol() + 1; }
+  void SetLeftCol(int Value);
+
+  // ---- column widths (1-based columns)
+  int ColWidths(int Index) const;
+  void SetColWidths(int Index, int Value);
+  int DetermineMaxColWidth(int ColNr, bool IncludeHeader);
+  void AutoColWidth(int ColNr, bool IncludeHeader, int Addon);
+  void AutoColWidth(int ColNr, bool IncludeHeader, int Addon, int MaxWidth);
+  void ExpandColWidth(int ColIx, int RightMargin);
+  void FitAllColWidths(int ExpandColumn, bool IncludeHeader, int Addon, int MaxWidth, int RightMargin);
+
+  // ---- selection and enabling (RLViewInput.cpp)
+  int RowSelectMode() const { return FRowSelectMode; }
+  void SetRowSelectMode(int Value);
+  bool UseCtrlForMultiSel() const { return FCtrlForMultiSel; }
+  void SetUseCtrlForMultiSel(bool Value) { FCtrlForMultiSel = Value; }
+  bool AutoAdvance() const { return FAutoAdvance; }
+  void SetAutoAdvance(bool Value) { FAutoAdvance = Value; }
+  void SelectRow(int RowNr);
+  void SelectAllRows();
+  void DeselectAllRows();
+  void SelectColumn(int ColNr);
+  void SelectAllColumns();
+  void DeselectAllColumns();
+  void EnableAllRows();
+  void DisableAllRows();
+  void SetSelectedRows(const QList<int>& SelList);
+  // The selected data rows, ascending.
+  QList<int> GetSelectedRows() const;
+  void CenterScrollAndSelect(int Row);
+  bool RowSelected(int r) const;
+  void SetRowSelected(int r, bool Value);
+  bool RowEnabled(int r) const;
+  void SetRowEnabled(int r, bool Value);
+  bool ColumnSelected(int c) const;
+  void SetColumnSelected(int c, bool Value);
+  int FirstSelectedRow() const;
+  int FirstSelectedColumn() const;
+  int NumSelectedRows() const;
+  int NumSelectedColumns() const;
+  int NumEnabledRows() const;
+  // X: grid column + 1 (0 outside the columns); Y: data row (0 outside), -1
+  // on the column header row, -2 on the common header row.
+  TGridCoord MouseCell(int X, int Y) const;
+
+  // ---- sorting and filtering (RLViewFilter.cpp)
+  bool SortEnabled() const { return FSortEnabled; }
+  void SetSortEnabled(bool Value) { FSortEnabled = Value; }
+  void Sort(int PrimCol, int SecCol, bool Ascending);
+  void Sort(int PrimCol, int SecCol, bool AscendPrim, bool AscendSec);
+  void UnSort();
+  int LastSortColumn() const { return FRLData->LastSortColumn(); }
+  int LastSortColumnSec() const { return FRLData->LastSortColumnSec(); }
+  bool LastSortOrder() const { return FRLData->LastSortOrder(); }
+  bool LastSortOrderSec() const { return FRLData->LastSortOrderSec(); }
+  int SecondarySortColumn() const { return LastSortColumnSec(); }
+  void SetSecondarySortColumn(int Value);
+  // Sorts by SortColumn1, then SortColumn2, in one direction, keeping the
+  // selected record selected and in view, as a header click does. Columns
+  // out of range (SortColumn1) do nothing; SortColumn2 out of range is no
+  // secondary column.
+  void SortEnabledState(int SortColumn1, int SortColumn2, bool Ascending);
+  // Shows only the rows that match FilterExp (read as FilterMode says, see
+  // TFilterMode) in one of FilterColumns (empty: every column), comparing
+  // without regard to case with IgnoreCase. OnBeforeFilter(Sender, Row,
+  // Found, Combine) sees every row: Found starts as the row's own result and
+  // Combine as loNone, which keeps the handler's Found; loAnd, loOr and
+  // loXor combine the handler's Found with the row's own result. Then sorts
+  // by SortColumn (out of range: no sort) in the given direction. Returns
+  // the number of rows shown.
+  int FilterAndSort(const QString& FilterExp, const QList<int>& FilterColumns, bool IgnoreCase,
+                    TFilterMode FilterMode, int SortColumn, bool Ascending);
+  // Shows every row again.
+  void ClearFilter();
+  bool Filtered() const { return FFiltered; }
+  // Rows shown (NrOfRows when not filtered).
+  int ShownRowCount() const;
+  // The data row shown at a grid row (0 when none) and the grid row of a data
+  // row (-1 when hidden or out of range).
+  int DataRowOfGridRow(int ARow) const;
+  int GridRowOfDataRow(int Row) const;
+
+  // ---- painting
+  bool SuppressPaint() const { return FSuppressPaint; }
+  void SetSuppressPaint(bool Value);
+  void Paint() override;
+  // Geometry shared by painting, the mouse handlers and tests.
+  // Text rectangle of a cell rectangle.
+  static TRect TextRectOf(const TRect& Cell) { return TRect(Cell.Left + 4, Cell.Top + 2, Cell.Right - 6, Cell.Bottom); }
+  // The check box of a cell rectangle.
+  static TRect CheckBoxRectOf(const TRect& Cell) { return TRect(Cell.Left + 4, Cell.Top + 4, Cell.Left + 15, Cell.Top + 15); }
+  // Whether a click at X lies on the check box of a cell starting at CellLeft.
+  static bool OnCheckBox(int X, int CellLeft) { return X - CellLeft < 18; }
+  // Client y of the insertion line for the current InterRowIndicatorPos (-1 when not drawn).
+  int InterRowLineY() const;
+  // Sum of the heights of the head rows (lines included).
+  int HeadRowsExtent() const;
+  // Grid column of the column header row, or -1.
+  int ColumnHeaderGridRow() const;
+
+  // ---- exchange (forwarded to the data object, then the grid follows)
+  void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader, bool UseTabs) {
+    FRLData->CopyToClipBoard(LeftCol, TopRow, RightCol, BottomRow, AddHeader, UseTabs);
+  }
+  int ImportCSV(const QString& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders);
+  int ExportCSV(const QString& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders, bool IncludeCommonHeader,
+                int FirstCol, int FirstRow, int LastCol, int LastRow) {
+    return FRLData->ExportCSV(FName, Delimiter, IncludeColHeaders, IncludeCommonHeader, FirstCol, FirstRow, LastCol,
+                              LastRow);
+  }
+  int LoadLinesFromFile(int Column, int FirstRow, const QString& FName);
+  bool ReadFromXMLString(const QString& InString, const QString& DataID);
+  bool ReadFromXMLStream(QIODevice* InStream, const QString& DataID);
+  bool LoadFromXMLFile(const QString& FName, const QString& DataID);
+  bool ReadFromOpenXMLFile(QTextStream& F, const QString& DataID);
+  void WriteToXMLStream(QIODevice* OutStream, bool CreateHeader, const QString& DataID) {
+    FRLData->WriteToXMLStream(OutStream, CreateHeader, DataID);
+  }
+  void WriteToOpenXMLFile(QTextStream& F, bool CreateHeader, const QString& DataID) {
+    FRLData->WriteToOpenXMLFile(F, CreateHeader, DataID);
+  }
+  void SaveAsXMLFile(const QString& FName, const QString& DataID) { FRLData->SaveAsXMLFile(FName, DataID); }
+  void ExportHTMLTable(const QString& FName, int LoC, int LoR, int HiC, int HiR, const QList<int>& ColumnSelection,
+                       int Border, int CellSpacing, int Cellpadding, bool IncludeHeader, const QString& HeadClass,
+                       const QString& CellClass, const QString& TableClass) {
+    FRLData->ExportHTMLTable(FName, LoC, LoR, HiC, HiR, ColumnSelection, Border, CellSpacing, Cellpadding,
+                             IncludeHeader, HeadClass, CellClass, TableClass);
+  }
+
+  // ---- notifications
+  void Changed();
+  void ChangedSetup();
+  void ChangedSelection();
+  void CursorKeyAction(std::uint16_t Key);
+
+  // ---- events
+  TNotifyEvent OnChange;
+  TNotifyEvent OnChangeSetup;
+  TNotifyEvent OnSelectedChange;
+  TCheckStateChangeEvent OnBeforeCheckedChange;
+  TCheckStateChangeEvent OnCheckedChange;
+  TCursorKeyActionEvent OnCursorKeyAction;
+  TRenderCellEvent OnBeforeRenderCell;
+  TReadCellEvent OnReadCell;
+  TBeforeFilterEvent OnBeforeFilter;
+  TOnPercentDoneEvent OnPercentDone;
+  TBeforeSortExchgEvent OnBeforeSortExchange;
+  TBeforeHTMLExportEvent OnBeforeHTMLExport;
+
+  // ---- framework methods
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void DblClick() override;
+  void KeyDown(std::uint16_t& Key, TShiftState Shift) override;
+  void KeyPress(QChar& Key) override;
+  bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+  bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
+protected:
+  void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+  bool SelectCell(int ACol, int ARow) override;
+  QString GetEditText(int ACol, int ARow) override;
+  void SetEditText(int ACol, int ARow, const QString& Value) override;
+  void TopLeftChanged() override;
+  void CreateWnd() override;
+
+private:
+  // Saves SuppressPaint, sets it, and restores the saved value when destroyed.
+  class TPaintLock {
+  public:
+    explicit TPaintLock(TReportListView* View) : FView(View), FSaved(View->FSuppressPaint) { View->FSuppressPaint = true; }
+    ~TPaintLock() { FView->SetSuppressPaint(FSaved); }
+    TPaintLock(const TPaintLock&) = delete;
+    TPaintLock& operator=(const TPaintLock&) = delete;
+
+  private:
+    TReportListView* FView;
+    bool FSaved;
+  };
+
+  template <class T>
+  void SetSetup(T& Field, const T& Value) {
+    if (Field == Value) return;
+    Field = Value;
+    ChangedSetup();
+    Invalidate();
+  }
+  void ConnectData();
+  // Row count, fixed rows and header heights from the table and the head rows.
+  void UpdateGridRows();
+  void SetHeaderHeights();
+  void ResizeColumnArrays(int n);
+  void ResetColumnArrays();
+  int DataColOfGridCol(int ACol) const;
+  bool ValidRow(int r) const { return r >= 1 && r <= NrOfRows(); }
+  bool ValidCol(int c) const { return c >= 1 && c <= NrOfColumns(); }
+  TStringArray* Store() const { return FRLData->Strings(); }
+  void SetRowBit(int r, std::uint8_t Bit, bool Value);
+  void SetAllRowBits(std::uint8_t Bit, bool Value);
+  void SetAllColBits(std::uint8_t Bit, bool Value);
+  // The data row of the grid selection's top row (0 when none).
+  int SelectedDataRow() const;
+  void SelectGridRowOf(int Row);
+  void HeaderClick(int ACol, int X);
+  void CheckClick(int D, int Row);
+  void SelectByClick(TShiftState Shift);
+  void DrawDataCell(int ACol, int ARow, const TRect& ARect);
+  void DrawColumnHeader(int ACol, const TRect& ARect);
+  void DrawCommonHeader(const TRect& ARect);
+  int HeaderRightEdge() const;
+  void PaintEmptyMessage();
+  void PaintInterRowLine();
+  // Rebuilds the list of shown rows from the filter mask after the order changed.
+  void RebuildShown();
+  void DropFilter();
+  [[noreturn]] void NotEnoughMemory() const;
+
+  std::unique_ptr<TRLData> FRLData;
+  std::vector<TAlignment> FColAlignment;
+  std::vector<bool> FColumnEditable;
+  std::vector<bool> FColumnIsPwd;
+  std::vector<int> FColOrder;
+
+  bool FSuppressPaint = true;
+  bool FCommonHeaderVisible = false;
+  bool FColumnHeadersVisible = true;
+  int FCommonHeaderHeight = 20;
+  int FColumnHeadersHeight = 20;
+  TAlignment FHeaderAlignment = taCenter;
+  TColor FColorNormal = 0x002000;
+  TColor FRColorNormal = 0xFFFFFF;
+  TColor FRColorShaded = 0xF0EFE8;
+  int FRowColPattern = 1;
+  TColor FColHdColor = clBtnFace;
+  TColor FColHdTextColor = clBlack;
+  TColor FComHdColor = clBtnFace;
+  TColor FComHdTextColor = clBlack;
+  TColor FColorDisabledBkgd = 0xF0F0F0;
+  TColor FColorDisabledText = 0xC0C0C0;
+  TColor FColorSelRow = 0x94BAED;
+  TColor FColorSelRowText = 0x800000;
+  TColor FColorSelCol = 0;
+  TColor FColorSelColText = 0;
+  TColor FColorSelBoth = 0;
+  TColor FColorSelBothText = 0;
+  TColor FColorHigh = 0xCC9966;
+  TColor FColorHighText = 0xFFFFFF;
+  int FHighLightRow = 0;
+  int FHighLightColumn = 0;
+  bool FHighLightBold = false;
+  TColor FColorEmptyMsg = clBlack;
+  QString FEmptyMessage;
+  TColor FInterRowColor = 0x0000FF;
+  int FInterRowWidth = 3;
+  int FInterRowIndi = 0;
+  bool FShowEmptyCBx = true;
+  bool FROCheckMarks = false;
+  bool FEnabled = true;
+
+  int FRowSelectMode = 1;
+  bool FCtrlForMultiSel = true;
+  int FSelectAnchor = 1;
+  bool FAutoAdvance = false;
+  bool FSortEnabled = true;
+  int FLastMousePosX = 0;
+  int FLastMousePosY = 0;
+
+  // Filter: a flag per stored row (true = shown) and the view positions shown, ascending.
+  bool FFiltered = false;
+  std::vector<bool> FFilterMask;
+  std::vector<int> FShown;
+  // Paint cache: the widest character of the control font in bold.
+  int FWidestChar = 1;
+};
+
+}  // namespace orv
