@@ -19,7 +19,6 @@ TCustomGrid::TCustomGrid(TComponent* AOwner)
   FRows.SetDefaultSize(24);
   FCurrent = FAnchor = TGridCoord(1, 1);
   SetColor(clWindow);
-  setMouseTracking(true);  // MouseMove also without a button, for the sizing cursor
   for (QScrollBar* bar : {FVScroll, FHScroll}) {
     bar->setFocusPolicy(Qt::NoFocus);
     bar->setTracking(false);

@@ -30,19 +30,22 @@
 // column border inside the fixed rows sizes the column (goColSizing; a row
 // border inside the fixed columns with goRowSizing). Keys: arrows, Page Up and
 // Page Down, Home and End (Ctrl: the first or last cell), Shift to extend the
-// block, Tab and Shift+Tab with goTabs. The wheel scrolls three rows a notch
-// (Shift: one column) after OnMouseWheel, OnMouseWheelDown or
-// OnMouseWheelUp have declined it.
+// block, Tab and Shift+Tab with goTabs; with goRowSelect Left and Right
+// scroll sideways instead. The wheel scrolls three rows a notch (Shift: one
+// column) after OnMouseWheel, OnMouseWheelDown or OnMouseWheelUp have
+// declined it.
 //
-// Editing (goEditing): Enter or F2, a typed character, or a click on the
-// current cell opens the in-place editor over it, filled from GetEditText.
-// Every change of its text goes to SetEditText at once. Enter closes the
-// editor (Enter is then consumed: KeyPress leaves #0), Escape restores the
-// text the cell had when editing began and closes it; moving to another cell
-// closes it as well. With goAlwaysShowEditor the editor stays open while the
-// grid has the focus. GetEditStyle chooses a plain editor or a pick list per
-// cell; CreateEditor makes the editor (a TInplaceEdit, or a TInplaceEditList
-// for pick lists).
+// Editing (goEditing): F2, Enter, a typed character, or a click on the
+// current cell opens the in-place editor over it, filled from GetEditText;
+// with goRowSelect it edits the column last clicked in the row. Every change
+// of its text goes to SetEditText at once. Enter closes the editor again;
+// Enter is always consumed by the grid (KeyPress leaves #0 for a descendant),
+// unless goAlwaysShowEditor is set. Escape restores the text the cell had
+// when editing began and closes the editor; moving to another cell closes it
+// as well. With goAlwaysShowEditor the editor stays open while the grid has
+// the focus. GetEditStyle chooses a plain editor or a pick list per cell;
+// CreateEditor makes the editor (a TInplaceEdit, or a TInplaceEditList for
+// pick lists).
 
 #include "GridAxis.h"
 #include "GridTypes.h"
