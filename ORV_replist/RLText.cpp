@@ -19,11 +19,19 @@ qsizetype ValidUtf8Prefix(QByteArrayView Text) {
   const qsizetype n = Text.size();
   qsizetype i = 0;
   while (i < n) {
-    // ASCII eight bytes at a time, up to the first byte with its high bit set.
+    // ASCII 32 bytes at a time, then eight, up to the first byte with its
+    // high bit set.
+    constexpr std::uint64_t High = 0x8080808080808080ull;
+    while (i + 32 <= n) {
+      std::uint64_t w[4];
+      std::memcpy(w, s + i, 32);
+      if ((w[0] | w[1] | w[2] | w[3]) & High) break;
+      i += 32;
+    }
     while (i + 8 <= n) {
       std::uint64_t w;
       std::memcpy(&w, s + i, 8);
-      w &= 0x8080808080808080ull;
+      w &= High;
       if (w) {
         i += std::countr_zero(w) / 8;
         break;

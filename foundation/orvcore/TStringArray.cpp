@@ -94,10 +94,11 @@ void TStringArray::SetString(int ACol, int ARow, const QString& Value) {
   if (!ValidCell(ACol, ARow)) return;
   char buf[detail::MaxCellBytes];
   const int n = detail::EncodeCell(Value, buf);
-  TCell& cell = FCols[std::size_t(ACol)][Stored(ARow)];
-  if (cell.Equals(buf, n)) return;
+  TCellColumn& column = FCols[std::size_t(ACol)];
+  const int row = Stored(ARow);
+  if (column[row].Equals(buf, n)) return;
   try {
-    cell.Assign(buf, n);
+    column.Assign(row, buf, n);
   } catch (const std::bad_alloc&) {
     OutOfMemory();
   }
@@ -129,10 +130,11 @@ void TStringArray::SetUtf8(int ACol, int ARow, QByteArrayView Value) {
     }
     n = std::min(i, n);
   }
-  TCell& cell = FCols[std::size_t(ACol)][Stored(ARow)];
-  if (cell.Equals(Value.data(), int(n))) return;
+  TCellColumn& column = FCols[std::size_t(ACol)];
+  const int row = Stored(ARow);
+  if (column[row].Equals(Value.data(), int(n))) return;
   try {
-    cell.Assign(Value.data(), int(n));
+    column.Assign(row, Value.data(), int(n));
   } catch (const std::bad_alloc&) {
     OutOfMemory();
   }
@@ -163,7 +165,7 @@ void TStringArray::RemoveRow(int ARow) {
   if (ARow < 1 || ARow > NrOfRows()) return;
   CommitSorting();
   if (NrOfRows() == 1) {
-    for (TCellColumn& c : FCols) c[ARow].Free();
+    for (TCellColumn& c : FCols) c.Clear(ARow);
     FRowAttr[std::size_t(ARow)] = 0;
   } else {
     for (TCellColumn& c : FCols) c.Remove(ARow);
@@ -276,7 +278,8 @@ void TStringArray::CommitSorting() {
   if (FView.empty()) return;
   NormalizeView();
   try {
-    std::vector<TCell> scratch(FView.size());
+    detail::TCellArray scratch;
+    scratch.resize(FView.size());
     for (TCellColumn& c : FCols) c.Permute(FView, scratch);
     std::vector<std::uint8_t> attr(FView.size());
     for (std::size_t i = 0; i < FView.size(); ++i) attr[i] = FRowAttr[FView[i]];

@@ -4,6 +4,12 @@
 
 #include <QStringList>
 
+#include <StringCells.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
 using namespace orv;
 
 namespace {
@@ -303,4 +309,39 @@ TEST(StringArraySort, ReportsProgress) {
   a.Sort(1, -1, true);
   ASSERT_FALSE(percents.isEmpty());
   EXPECT_EQ(percents.back(), 100);
+}
+
+// Long texts live in a per-column pool that recycles blocks by size. Texts
+// that keep changing length (a growing status text, say) must neither mix
+// up cells nor let the pool grow without bound.
+TEST(StringCells, ChangingLengthsKeepTextsAndBoundThePool) {
+  using detail::TCellColumn;
+  constexpr int Rows = 1000;
+  TCellColumn column;
+  column.Resize(Rows);
+  std::vector<std::string> model(Rows);
+  std::mt19937 rng(7);
+  for (int step = 0; step < 200000; ++step) {
+    const int row = int(rng() % Rows);
+    // Mostly growing texts, now and then a short or empty one.
+    const int size = step % 97 == 0 ? int(rng() % 16) : 16 + (step / 700 + int(rng() % 40)) % 700;
+    std::string text(std::size_t(size), char('a' + step % 26));
+    column.Assign(row, text.data(), size);
+    model[std::size_t(row)] = std::move(text);
+  }
+  std::size_t live = 0;
+  for (int r = 0; r < Rows; ++r) {
+    ASSERT_EQ(std::string(column[r].Data(), std::size_t(column[r].Size())), model[std::size_t(r)]) << r;
+    live += model[std::size_t(r)].size();
+  }
+  EXPECT_LT(column.PoolBytes(), 3 * live + 16 * Rows + 64 * 1024 + 512 * 1024);
+  column.Remove(3);
+  column.Insert(0);
+  EXPECT_EQ(column[0].Size(), 0);
+  const auto text = [&](int r) { return std::string(column[r].Data(), std::size_t(column[r].Size())); };
+  EXPECT_EQ(text(3), model[2]);
+  EXPECT_EQ(text(4), model[4]);
+  column.ClearCells();
+  EXPECT_EQ(column.PoolBytes(), 0u);
+  EXPECT_TRUE(column[10].Empty());
 }
