@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace orv {
 
@@ -33,16 +34,18 @@ int TRasterLab::PaintChar(TCanvas* Canvas, const TRDCharMatrix& CMat, int X, int
   const int p = DotSize + DotSpacing, code = RasterCharCode(Ch);
   const TGlyphSpan span = GlyphSpan(CMat, code, FixedWidth);
   const int last = std::min(span.First + span.Count, 32);
-  // Dots are many: they go straight to the canvas's painter as filled squares.
-  QPainter* painter = Canvas->Painter();
-  if (!painter) return span.Count * p;
-  const QColor on(ColorToQRgb(ColOn));
+  // Dots are many: they go to the pixels in one batch.
+  std::vector<TRect> dots;
   for (int r = 0; r < std::clamp(CMat.FontHeight, 0, 32); ++r) {
     const std::uint32_t bits = CMat.BitData[code][r];
     if (!bits) continue;
     for (int c = span.First; c < last; ++c)
-      if (bits & (1u << c)) painter->fillRect(QRect(X + (c - span.First) * p, Y + r * p, DotSize, DotSize), on);
+      if (bits & (1u << c)) {
+        const int x = X + (c - span.First) * p, y = Y + r * p;
+        dots.emplace_back(x, y, x + DotSize, y + DotSize);
+      }
   }
+  Canvas->FillRects(dots, ColOn);
   return span.Count * p;
 }
 
@@ -99,26 +102,18 @@ void TRasterLab::Paint() {
   PaintFrame(c);
 }
 
-// The unlit dots over Area and the gaps between them in ColorLabBakG; the
-// raster moves with the text. One dot row (unlit dots and gap columns) is
-// laid out once and repeated down the area; the gap rows go across it.
+// The unlit dots over Area and the gaps between them in ColorLabBakG: one
+// cell of the raster (a dot and the gaps after it) repeated over the area,
+// placed so that the raster moves with the text.
 void TRasterLab::PaintRaster(TCanvas* c, const TRect& Area) {
-  const int p = Pitch(), w = Width(), h = Height();
-  const int ox = (FPosX + FScrollPosX) % p, oy = (FPosY + FScrollPosY) % p;
-  QPainter* painter = c->Painter();
-  if (!painter || w <= 0) return;
-  const QRgb gap = ColorToQRgb(FColorLabBakG);
-  QImage dotRow(w, 1, QImage::Format_RGB32);
-  dotRow.fill(ColorToQRgb(FColorDotOff));
-  auto* pixels = reinterpret_cast<QRgb*>(dotRow.scanLine(0));
-  for (int b = 0; b <= w / p + 1; ++b)
-    for (int i = 1; i <= FDotSpacing; ++i) {
-      const int x = ox + b * p + i - FDotSpacing - 1;
-      if (x >= 0 && x < w) pixels[x] = gap;
-    }
-  painter->fillRect(QRect(Area), QBrush(dotRow));
-  for (int b = 0; b <= h / p + 1; ++b)
-    for (int i = 1; i <= FDotSpacing; ++i) painter->fillRect(QRect(0, oy + b * p + i - FDotSpacing - 1, w, 1), QColor(gap));
+  const int p = Pitch();
+  QImage cell(p, p, QImage::Format_RGB32);
+  cell.fill(ColorToQRgb(FColorLabBakG));
+  for (int y = 0; y < FDotSize; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(cell.scanLine(y));
+    std::fill(line, line + FDotSize, ColorToQRgb(FColorDotOff));
+  }
+  c->FillTiled(Area, cell, FPosX + FScrollPosX, FPosY + FScrollPosY);
 }
 
 // Line paths in the scheme's light and dark colours and black.

@@ -6,6 +6,7 @@
 #include "RLText.h"
 
 #include <algorithm>
+#include <optional>
 #include <array>
 
 namespace orv {
@@ -154,18 +155,109 @@ qint64 LineEndCount(QByteArrayView Text) {
   return std::max(lf, cr);
 }
 
-// Opens a text file as UTF-8 (see TextAsUtf8); 0 or a TExchangeError.
-int OpenText(const QString& FName, detail::TFileBytes& File, QByteArray& Storage, QByteArrayView& Text) {
+// Opens a file for reading; 0 or a TExchangeError.
+int OpenFile(const QString& FName, detail::TFileBytes& File) {
   QString error;
   switch (File.Open(FName, error)) {
     case TFileResult::Ok:
-      Text = detail::TextAsUtf8(File.Bytes(), Storage);
       return 0;
     case TFileResult::OpenFailed:
       return xeOpenFailed;
     default:
       return xeReadFailed;
   }
+}
+
+QByteArrayView WithoutBom(QByteArrayView Data) { return Data.startsWith("\xEF\xBB\xBF") ? Data.sliced(3) : Data; }
+
+// Opens a text file as UTF-8 (see TextAsUtf8); 0 or a TExchangeError.
+int OpenText(const QString& FName, detail::TFileBytes& File, QByteArray& Storage, QByteArrayView& Text) {
+  if (const int error = OpenFile(FName, File)) return error;
+  Text = detail::TextAsUtf8(File.Bytes(), Storage);
+  return 0;
+}
+
+// What one reading of a CSV text makes of it.
+struct TCsvTable {
+  TStringArray Cells{nullptr, 1, 1};
+  std::vector<QString> Names;
+  int Rows = 0;
+  int Cols = 1;
+};
+
+// ReadCsv's result for a text that is not UTF-8 (never returned to callers).
+constexpr int NotUtf8 = INT_MIN;
+
+// Reads the records of Text into Table: 0, a TExchangeError, or NotUtf8 when
+// CheckUtf8 is set and a field is not valid UTF-8. Marks holds the check
+// character of the check columns by column (0 for the others).
+int ReadCsv(QByteArrayView Text, char Delim, bool IncludeColHeaders, std::vector<char> Marks, bool CheckUtf8,
+            TProgress& Progress, TCsvTable& Table) {
+  // Rows are made once for the number of line ends (records cannot be more,
+  // unless line ends are mixed), columns as the records ask for them.
+  int capacity = int(std::min<qint64>(LineEndCount(Text) + 1, INT_MAX - 1));
+  TStringArray& cells = Table.Cells;
+  int& rows = Table.Rows;
+  int& cols = Table.Cols;
+  TCsvReader reader(Text, Delim);
+  qsizetype consumed = 0;
+  bool utf8 = true;
+  const auto valid = [&](QByteArrayView field) {
+    utf8 = utf8 && (!CheckUtf8 || detail::IsValidUtf8Short(field));
+    return utf8;
+  };
+  try {
+    const auto widen = [&](int col) {
+      if (col <= cells.NrOfColumns()) return true;
+      if (!detail::TableFitsText(qint64(col + 1) * capacity, Text.size())) return false;
+      cells.Resize(col, capacity);
+      return true;
+    };
+    if (!detail::TableFitsText(qint64(2) * capacity, Text.size())) return xeTooLarge;
+    cells.Resize(1, capacity);
+    if (IncludeColHeaders && !reader.AtEnd()) {
+      if (!reader.ReadRecord([&](int col, QByteArrayView field) {
+            if (!valid(field)) return;
+            Table.Names.push_back(detail::CutText(QString::fromUtf8(field), MaxColNameLength));
+            cols = std::max(cols, col);
+          }))
+        return xeUnclosedQuote;
+      if (!utf8) return NotUtf8;
+      if (!widen(cols)) return xeTooLarge;
+    }
+    bool fits = true;
+    if (Marks.size() <= std::size_t(cols)) Marks.resize(std::size_t(cols) + 1, 0);
+    const auto onField = [&](int col, QByteArrayView field) {
+      if (col > cols) {
+        fits = fits && widen(col);
+        if (!fits) return;
+        cols = col;
+        if (std::size_t(col) >= Marks.size()) Marks.resize(std::size_t(col) + 1, 0);
+      }
+      const char mark = Marks[std::size_t(col)];
+      if ((!field.isEmpty() || mark) && valid(field)) detail::SetCellUtf8(cells, col, rows, field, mark);
+    };
+    while (!reader.AtEnd()) {
+      if (++rows > capacity) {  // mixed line ends: more records than expected
+        if (capacity == INT_MAX - 1) return xeTooLarge;
+        capacity = int(std::min<qint64>(qint64(capacity) * 2, INT_MAX - 1));
+        if (!detail::TableFitsText(qint64(cols + 1) * capacity, Text.size())) return xeTooLarge;
+        cells.Resize(std::max(cols, cells.NrOfColumns()), capacity);
+      }
+      if (!reader.ReadRecord(onField)) return xeUnclosedQuote;
+      if (!utf8) return NotUtf8;
+      if (!fits) return xeTooLarge;
+      const qsizetype at = reader.Offset(Text.data());
+      Progress.Advance(at - consumed);
+      consumed = at;
+    }
+    cells.Resize(cols, std::max(rows, 1));
+  } catch (const EORVDStructError&) {
+    return xeTooLarge;
+  } catch (const std::bad_alloc&) {
+    return xeTooLarge;
+  }
+  return 0;
 }
 
 }  // namespace
@@ -235,83 +327,42 @@ int TRLData::ExportCSV(const QString& FName, TCSVDelimiters Delimiter, bool Incl
 
 int TRLData::ImportCSV(const QString& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders) {
   detail::TFileBytes file;
-  QByteArray storage;
-  QByteArrayView text;
-  if (const int error = OpenText(FName, file, storage, text)) return error;
-  const char delim = DelimiterChar(Delimiter);
+  if (const int error = OpenFile(FName, file)) return error;
+  QByteArrayView text = WithoutBom(file.Bytes());
+  // The unchecked mark of the check columns that stay, by column.
+  std::vector<char> marks(std::size_t(FNrOfCols) + 1, 0);
+  for (int c = 1; c <= FNrOfCols; ++c) marks[std::size_t(c)] = IsCheckCol(c) ? ' ' : 0;
 
-  // Rows are made once for the number of line ends (records cannot be more,
-  // unless line ends are mixed), columns as the records ask for them.
-  const qint64 lineEnds = LineEndCount(text) + 1;
-  int capacity = int(std::min<qint64>(lineEnds, INT_MAX - 1));
-  int cols = 1;
-  int rows = 0;
-  std::vector<QString> names;
-  TStringArray fresh(nullptr, 1, 1);
-  TCsvReader reader(text, delim);
-  TProgress progress(this, OnPercentDone, text.size());
-  qsizetype consumed = 0;
+  // The text is read as UTF-8, each field checked as it goes by (while it is
+  // in the cache); a text that is not UTF-8 is read again as Latin-1.
+  std::optional<TCsvTable> read(std::in_place);
+  std::optional<TProgress> progress(std::in_place, this, OnPercentDone, text.size());
+  int result = ReadCsv(text, DelimiterChar(Delimiter), IncludeColHeaders, marks, true, *progress, *read);
+  QByteArray storage;
+  if (result == NotUtf8) {
+    storage = detail::Latin1ToUtf8(text);
+    text = storage;
+    read.emplace();
+    progress.emplace(this, OnPercentDone, text.size());
+    result = ReadCsv(text, DelimiterChar(Delimiter), IncludeColHeaders, marks, false, *progress, *read);
+  }
+  if (result) return result;
+  TCsvTable& table = *read;
   try {
-    const auto widen = [&](int col) {
-      if (col <= fresh.NrOfColumns()) return true;
-      if (!detail::TableFitsText(qint64(col + 1) * capacity, text.size())) return false;
-      fresh.Resize(col, capacity);
-      return true;
-    };
-    if (!detail::TableFitsText(qint64(2) * capacity, text.size())) return xeTooLarge;
-    fresh.Resize(1, capacity);
-    if (IncludeColHeaders && !reader.AtEnd()) {
-      if (!reader.ReadRecord([&](int col, QByteArrayView field) {
-            names.push_back(detail::CutText(QString::fromUtf8(field), MaxColNameLength));
-            cols = std::max(cols, col);
-          }))
-        return xeUnclosedQuote;
-      if (!widen(cols)) return xeTooLarge;
-    }
-    bool fits = true;
-    // The unchecked mark of the check columns that stay, by column.
-    std::vector<char> marks(std::size_t(std::max(cols, FNrOfCols)) + 1, 0);
-    for (int c = 1; c <= FNrOfCols; ++c) marks[std::size_t(c)] = IsCheckCol(c) ? ' ' : 0;
-    const auto onField = [&](int col, QByteArrayView field) {
-      if (col > cols) {
-        fits = fits && widen(col);
-        if (!fits) return;
-        cols = col;
-        if (std::size_t(col) >= marks.size()) marks.resize(std::size_t(col) + 1, 0);
-      }
-      const char mark = marks[std::size_t(col)];
-      if (!field.isEmpty() || mark) detail::SetCellUtf8(fresh, col, rows, field, mark);
-    };
-    while (!reader.AtEnd()) {
-      if (++rows > capacity) {  // mixed line ends: more records than expected
-        if (capacity == INT_MAX - 1) return xeTooLarge;
-        capacity = int(std::min<qint64>(qint64(capacity) * 2, INT_MAX - 1));
-        if (!detail::TableFitsText(qint64(cols + 1) * capacity, text.size())) return xeTooLarge;
-        fresh.Resize(std::max(cols, fresh.NrOfColumns()), capacity);
-      }
-      if (!reader.ReadRecord(onField)) return xeUnclosedQuote;
-      if (!fits) return xeTooLarge;
-      const qsizetype at = reader.Offset(text.data());
-      progress.Advance(at - consumed);
-      consumed = at;
-    }
-    fresh.Resize(cols, std::max(rows, 1));
-    ResizeColumnArrays(cols);
-  } catch (const EORVDStructError&) {
-    return xeTooLarge;
+    ResizeColumnArrays(table.Cols);
   } catch (const std::bad_alloc&) {
     return xeTooLarge;
   }
 
-  fresh.SetAllocRowsBy(FStrings->AllocRowsBy());
-  FStrings->Swap(fresh);
-  FNrOfRows = rows;
-  FNrOfCols = cols;
+  table.Cells.SetAllocRowsBy(FStrings->AllocRowsBy());
+  FStrings->Swap(table.Cells);
+  FNrOfRows = table.Rows;
+  FNrOfCols = table.Cols;
   FSortColumnPrim = FSortColumnSec = -1;
-  for (int c = 1; c <= int(names.size()); ++c) FColName[std::size_t(c - 1)] = names[std::size_t(c - 1)];
+  for (int c = 1; c <= int(table.Names.size()); ++c) FColName[std::size_t(c - 1)] = table.Names[std::size_t(c - 1)];
   UpdateFeedback();
-  progress.Finish();
-  return rows;
+  progress->Finish();
+  return table.Rows;
 }
 
 int TRLData::LoadLinesFromFile(int Column, int FirstRow, const QString& FName) {

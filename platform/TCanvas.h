@@ -42,6 +42,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace orv {
 
@@ -98,6 +99,13 @@ public:
   void Draw(int X, int Y, TBitmap* Graphic);
   void StretchDraw(const TRect& R, TBitmap* Graphic);
   void CopyRect(const TRect& Dest, TCanvas* Source, const TRect& SourceRect);
+
+  // Many rectangles filled in one colour straight into the pixels (no pen
+  // mode, brush untouched): for controls that draw thousands of small squares.
+  void FillRects(const std::vector<TRect>& Rects, TColor Color);
+  // R filled with Tile repeated, one copy's top-left corner at (OriginX,
+  // OriginY): a periodic pattern in one pass over the pixels.
+  void FillTiled(const TRect& R, const QImage& Tile, int OriginX, int OriginY);
 
   void FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle);
   // Colour of one pixel; clNone outside the image.

@@ -68,6 +68,47 @@ void TCanvas::SetPixels(int X, int Y, TColor Value) {
   }
 }
 
+void TCanvas::FillRects(const std::vector<TRect>& Rects, TColor Color) {
+  Flush();
+  if (Rects.empty() || !HasPixels()) return;
+  const QRgb c = ColorToQRgb(Color);
+  for (const TRect& r : Rects) {
+    const QRect d = DeviceVisible(r);
+    for (int y = d.top(); y <= d.bottom(); ++y) {
+      auto* line = reinterpret_cast<QRgb*>(FImage->scanLine(y));
+      std::fill(line + d.left(), line + d.right() + 1, c);
+    }
+  }
+}
+
+void TCanvas::FillTiled(const TRect& R, const QImage& Tile, int OriginX, int OriginY) {
+  if (Tile.isNull() || !HasPixels()) return;
+  if (Ratio() != 1.0) {
+    // Scaled images go through the painter, which scales the pattern alike.
+    QPainter* p = Begin();
+    p->setBrushOrigin(OriginX, OriginY);
+    p->fillRect(Bounded(R, VisibleRect()), QBrush(Tile));
+    return;
+  }
+  Flush();
+  const QRect d = DeviceVisible(R);
+  if (d.isEmpty()) return;
+  const QImage tile = Tile.convertToFormat(QImage::Format_RGB32);
+  const int tw = tile.width(), th = tile.height();
+  const auto mod = [](i64 a, int m) { return int(((a % m) + m) % m); };
+  // One row of the area per row of the tile, then copied down the area.
+  std::vector<QRgb> rows(std::size_t(th) * std::size_t(d.width()));
+  for (int ty = 0; ty < th; ++ty) {
+    const auto* in = reinterpret_cast<const QRgb*>(tile.constScanLine(ty));
+    QRgb* out = rows.data() + std::size_t(ty) * std::size_t(d.width());
+    for (int x = 0, tx = mod(i64(d.left()) - OriginX, tw); x < d.width(); ++x, tx = tx + 1 == tw ? 0 : tx + 1)
+      out[x] = in[tx];
+  }
+  for (int y = d.top(), ty = mod(i64(y) - OriginY, th); y <= d.bottom(); ++y, ty = ty + 1 == th ? 0 : ty + 1)
+    std::memcpy(reinterpret_cast<QRgb*>(FImage->scanLine(y)) + d.left(), rows.data() + std::size_t(ty) * std::size_t(d.width()),
+                std::size_t(d.width()) * sizeof(QRgb));
+}
+
 void TCanvas::FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle) {
   Flush();
   if (!BrushVisible() || !HasPixels()) return;

@@ -139,6 +139,8 @@ TEST_F(CsvFiles, ImportReadsEncodingsLineEndsAndQuotes) {
       {"text after a closing quote", "\"ab\"cd,e\n", {{"abcd", "e"}}},
       {"trailing delimiter", "a,\n", {{"a", ""}}},
       {"latin-1", "gr\xFC\xDF,\xE9\n", {{"grüß", "é"}}},
+      // One byte that is not UTF-8 late in the text makes all of it Latin-1.
+      {"latin-1 after utf-8-like rows", "a,\xC3\xA9\nb,\"x\xFC\"\n", {{"a", "Ã©"}, {"b", "xü"}}},
       {"utf-8", "grüß,中\n", {{"grüß", "中"}}},
   };
   for (const auto& c : cases) {
