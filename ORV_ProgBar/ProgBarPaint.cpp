@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace orv {
 
@@ -153,17 +154,18 @@ void TProgBar::PaintBar(TCanvas* c) {
   const int extent = GrowsVertically() ? r.Height() : r.Width();
   const int origin = LineOrigin(), step = LineStep();
   // Only the lines inside the control; runs of one colour in one rectangle.
-  // The lines are many: they go straight to the canvas's painter.
-  QPainter* painter = c->Painter();
+  // The lines are many: they go to the pixels in one batch.
+  std::vector<TCanvas::TFilledRect> runs;
   const int fFirst = FirstVisibleLine(), fLast = std::min(len - 1, LastVisibleLine());
   for (int f = fFirst; f <= fLast;) {
     const int k = ColorIndex(f, len, extent);
     int g = f + 1;
     while (g <= fLast && ColorIndex(g, len, extent) == k) ++g;
     const QRect run = QRect(LineRect(origin + step * f)) | QRect(LineRect(origin + step * (g - 1)));
-    painter->fillRect(run, QColor(ColorToQRgb(FBarColorArray[std::size_t(k)])));
+    runs.push_back({TRect(run), FBarColorArray[std::size_t(k)]});
     f = g;
   }
+  c->FillRects(runs);
 }
 
 // Lines every GridDist pixels from the bar's origin to its tip; growing

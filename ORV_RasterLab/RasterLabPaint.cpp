@@ -35,17 +35,17 @@ int TRasterLab::PaintChar(TCanvas* Canvas, const TRDCharMatrix& CMat, int X, int
   const TGlyphSpan span = GlyphSpan(CMat, code, FixedWidth);
   const int last = std::min(span.First + span.Count, 32);
   // Dots are many: they go to the pixels in one batch.
-  std::vector<TRect> dots;
+  std::vector<TCanvas::TFilledRect> dots;
   for (int r = 0; r < std::clamp(CMat.FontHeight, 0, 32); ++r) {
     const std::uint32_t bits = CMat.BitData[code][r];
     if (!bits) continue;
     for (int c = span.First; c < last; ++c)
       if (bits & (1u << c)) {
         const int x = X + (c - span.First) * p, y = Y + r * p;
-        dots.emplace_back(x, y, x + DotSize, y + DotSize);
+        dots.push_back({TRect(x, y, x + DotSize, y + DotSize), ColOn});
       }
   }
-  Canvas->FillRects(dots, ColOn);
+  Canvas->FillRects(dots);
   return span.Count * p;
 }
 

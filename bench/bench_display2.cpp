@@ -1,6 +1,7 @@
 // Paint cost of TRasterLab, TProgBar and TGradFill at their default sizes
 // and at 800 x 200, and value updates per second of TProgBar, side by side
-// with QProgressBar at the same sizes and values.
+// with QProgressBar at the same sizes and values, and TRasterLab beside
+// QLCDNumber.
 //
 // "Paint" calls the control's Paint() into its surface; "Render" invalidates
 // and renders the widget into an image, the way a paint event reaches the
@@ -11,6 +12,7 @@
 #include <orvpanels.h>
 
 #include <QImage>
+#include <QLCDNumber>
 #include <QProgressBar>
 
 #include <memory>
@@ -107,10 +109,23 @@ void QProgressBarUpdate(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 
+// The dot-matrix label's Qt counterpart: QLCDNumber showing a text of the
+// same kind at the same size.
+void QLCDNumberRender(benchmark::State& state) {
+  QLCDNumber lcd(12);
+  lcd.setSegmentStyle(QLCDNumber::Filled);
+  lcd.display(QStringLiteral("08.45 b12"));
+  lcd.resize(W(state), H(state));
+  lcd.ensurePolished();
+  QImage image(W(state), H(state), QImage::Format_RGB32);
+  for (auto _ : state) lcd.render(&image);
+}
+
 }  // namespace
 
 BENCHMARK(Paint<TRasterLab>)->Name("TRasterLab/Paint")->Args({400, 68})->Args({800, 200});
 BENCHMARK(Render<TRasterLab>)->Name("TRasterLab/Render")->Args({400, 68})->Args({800, 200});
+BENCHMARK(QLCDNumberRender)->Name("QLCDNumber/Render")->Args({400, 68})->Args({800, 200});
 BENCHMARK(Paint<TGradFill>)->Name("TGradFill/Paint")->Args({121, 121})->Args({800, 200});
 BENCHMARK(Render<TGradFill>)->Name("TGradFill/Render")->Args({121, 121})->Args({800, 200});
 BENCHMARK(Paint<TProgBar>)->Name("TProgBar/Paint")->Args({300, 28})->Args({800, 200});

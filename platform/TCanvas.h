@@ -100,9 +100,14 @@ public:
   void StretchDraw(const TRect& R, TBitmap* Graphic);
   void CopyRect(const TRect& Dest, TCanvas* Source, const TRect& SourceRect);
 
-  // Many rectangles filled in one colour straight into the pixels (no pen
-  // mode, brush untouched): for controls that draw thousands of small squares.
-  void FillRects(const std::vector<TRect>& Rects, TColor Color);
+  // Many rectangles filled straight into the pixels, each in its colour (no
+  // pen mode, brush untouched): for controls that draw thousands of small
+  // squares or bands.
+  struct TFilledRect {
+    TRect Rect;
+    TColor Color;
+  };
+  void FillRects(const std::vector<TFilledRect>& Rects);
   // R filled with Tile repeated, one copy's top-left corner at (OriginX,
   // OriginY): a periodic pattern in one pass over the pixels.
   void FillTiled(const TRect& R, const QImage& Tile, int OriginX, int OriginY);

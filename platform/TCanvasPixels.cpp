@@ -68,14 +68,26 @@ void TCanvas::SetPixels(int X, int Y, TColor Value) {
   }
 }
 
-void TCanvas::FillRects(const std::vector<TRect>& Rects, TColor Color) {
+void TCanvas::FillRects(const std::vector<TFilledRect>& Rects) {
   Flush();
   if (Rects.empty() || !HasPixels()) return;
-  const QRgb c = ColorToQRgb(Color);
-  for (const TRect& r : Rects) {
-    const QRect d = DeviceVisible(r);
+  const bool unscaled = Ratio() == 1.0;
+  const QRect visible = VisibleRect() & FImage->rect();
+  uchar* bits = FImage->bits();  // detaches once, not per line
+  const qsizetype stride = FImage->bytesPerLine();
+  for (const TFilledRect& r : Rects) {
+    QRect d;
+    if (unscaled) {
+      const i64 left = std::max<i64>(r.Rect.Left, visible.left()), right = std::min<i64>(r.Rect.Right, i64(visible.right()) + 1);
+      const i64 top = std::max<i64>(r.Rect.Top, visible.top()), bottom = std::min<i64>(r.Rect.Bottom, i64(visible.bottom()) + 1);
+      if (left >= right || top >= bottom) continue;
+      d = QRect(QPoint(int(left), int(top)), QPoint(int(right - 1), int(bottom - 1)));
+    } else {
+      d = DeviceVisible(r.Rect);
+    }
+    const QRgb c = ColorToQRgb(r.Color);
     for (int y = d.top(); y <= d.bottom(); ++y) {
-      auto* line = reinterpret_cast<QRgb*>(FImage->scanLine(y));
+      auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
       std::fill(line + d.left(), line + d.right() + 1, c);
     }
   }

@@ -198,6 +198,37 @@ TEST(CanvasPixels, DevicePixelRatioTwo) {
   EXPECT_EQ(s.Where(clWhite), Block(0, 0, 2, 2));
 }
 
+TEST(CanvasPixels, FillRectsEachInItsColourWithinTheClip) {
+  Surface s;
+  s.Canvas.SetClipRect(Rect(0, 0, 30, 30));
+  s.Canvas.FillRects({{Rect(2, 3, 5, 5), clRed}, {Rect(28, 28, 35, 35), clBlue}, {Rect(INT_MIN, 10, INT_MAX, 11), clLime},
+                      {Rect(9, 9, 4, 4), clRed}});
+  EXPECT_EQ(s.Where(clRed), Block(2, 3, 5, 5));
+  EXPECT_EQ(s.Where(clBlue), Block(28, 28, 30, 30));
+  EXPECT_EQ(s.Where(clLime), Block(0, 10, 30, 11));
+  Surface scaled;
+  scaled.Image.setDevicePixelRatio(2);
+  scaled.Canvas.FillRects({{Rect(1, 1, 2, 3), clRed}});
+  EXPECT_EQ(scaled.Where(clRed), Block(2, 2, 4, 6));
+}
+
+TEST(CanvasPixels, FillTiledRepeatsTheTileFromItsOrigin) {
+  // A 3 x 2 tile with one red pixel at its top-left, laid from (-4, 5).
+  QImage tile(3, 2, QImage::Format_RGB32);
+  tile.fill(Qt::blue);
+  tile.setPixel(0, 0, qRgb(255, 0, 0));
+  Surface s;
+  s.Canvas.FillTiled(Rect(1, 1, 11, 9), tile, -4, 5);
+  PixelSet red;
+  for (int y = 1; y < 9; ++y)
+    for (int x = 1; x < 11; ++x)
+      if ((x + 4) % 3 == 0 && (y - 5 + 10) % 2 == 0) red.insert({x, y});
+  EXPECT_EQ(s.Where(clRed), red);
+  EXPECT_EQ(s.Ink(), Block(1, 1, 11, 9));
+  s.Canvas.FillTiled(Rect(INT_MIN, INT_MIN, INT_MAX, INT_MAX), tile, INT_MAX, INT_MIN);
+  EXPECT_TRUE(s.Where(clWhite).empty());
+}
+
 TEST(CanvasPixels, AnyCoordinatesAreSafe) {
   const int values[] = {INT_MIN, -1000000, -1, 0, 7, 39, 1000000, INT_MAX};
   Surface s;
