@@ -153,7 +153,7 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const TRect& ARect) {
       }
     }
   }
-  if (ACol < FixedCols()) brush = FColHdColor;
+  if (ACol < FixedCols()) brush = FixedColor();
   if (!FEnabled) font = clInactiveCaption;
   TColor pen = brush;
   if (OnBeforeRenderCell) OnBeforeRenderCell(this, D, DR, pen, brush, font, styles, text);
@@ -248,7 +248,7 @@ void TReportListView::DrawColumnHeader(int ACol, const TRect& ARect) {
   const int D = DataColOfGridCol(ACol);
   const int W = HeaderRightEdge();
   c->Font()->SetColor(FEnabled ? FColHdTextColor : FColorDisabledText);
-  c->Brush()->SetColor(FEnabled ? FColHdColor : FColorDisabledBkgd);
+  c->Brush()->SetColor(FEnabled ? FixedColor() : FColorDisabledBkgd);
   const bool sorted = D != 0 && D == LastSortColumn();
   const int s = sorted ? kArrowRoom : 0;
   const QString name = Header(D);
