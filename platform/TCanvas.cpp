@@ -186,7 +186,8 @@ qreal TCanvas::Ratio() const { return FImage ? FImage->devicePixelRatio() : 1.0;
 QRect TCanvas::VisibleRect() const {
   if (!FImage || FImage->isNull()) return QRect();
   const qreal r = Ratio();
-  const QRect image(0, 0, int(std::ceil(FImage->width() / r)), int(std::ceil(FImage->height() / r)));
+  const QRect image = r == 1.0 ? QRect(0, 0, FImage->width(), FImage->height())
+                               : QRect(0, 0, int(std::ceil(FImage->width() / r)), int(std::ceil(FImage->height() / r)));
   return FClip.IsEmpty() ? image : Bounded(FClip, image);
 }
 
@@ -264,6 +265,14 @@ void TCanvas::ThinLine(QPainter& p, TPoint A, TPoint B, std::int64_t& Phase) {
   if (count > 0 && line.VisibleRange(VisibleRect(), first, last)) {
     const QColor color = PreparePen(p);
     const std::span<const int> pattern = DashPattern(FPen.Style());
+    if (line.DMinor == 0 && pattern.empty()) {
+      // A solid horizontal or vertical line is one rectangle.
+      const i64 a = line.MajorAt(first), b = line.MajorAt(last);
+      const int lo = int(std::min(a, b)), len = int(std::abs(b - a) + 1), minor = int(line.Minor0);
+      p.fillRect(line.XMajor ? QRect(lo, minor, len, 1) : QRect(minor, lo, 1, len), color);
+      Phase += count;
+      return;
+    }
     // Runs of pixels on one row (or column) become one rectangle.
     i64 runStart = -1;
     auto flush = [&](i64 end) {  // pixels runStart..end-1
@@ -417,16 +426,20 @@ const TCanvas::TGlyphText* TCanvas::SimpleGlyphs(const QString& Text) {
   const QRawFont::LayoutFlags flags = m.Font.kerning() ? QRawFont::KernedAdvances : QRawFont::SeparateAdvances;
   if (!m.Raw.advancesForGlyphIndexes(t.Glyphs.data(), t.Positions.data(), n, flags)) return nullptr;
   qreal x = 0;
-  QRectF ink;
+  // The union of the glyph boxes: a glyph's bitmap lies within its box.
+  qreal left = 0, top = 0, right = 0, bottom = 0;
   for (int i = 0; i < n; ++i) {
     const qreal advance = t.Positions[i].x();
     t.Positions[i] = QPointF(x, 0);
-    // A glyph's bitmap lies within its box.
-    ink |= m.Raw.boundingRect(t.Glyphs[i]).translated(x, 0);
+    const QRectF box = m.Raw.boundingRect(t.Glyphs[i]);
+    left = std::min(left, x + box.left());
+    right = std::max(right, x + box.right());
+    top = std::min(top, box.top());
+    bottom = std::max(bottom, box.bottom());
     x += advance;
   }
   t.Width = x;
-  t.Ink = ink.toAlignedRect();
+  t.Ink = QRectF(QPointF(left, top), QPointF(right, bottom)).toAlignedRect();
   t.Simple = true;
   return &t;
 }
