@@ -42,12 +42,12 @@ using TOnGaugeChangeEvent = std::function<void(TObject* Sender, TShiftState Shif
 class TNumIO2 : public TCustomControl {
   Q_OBJECT
   Q_PROPERTY(QString LeftText READ LeftText WRITE SetLeftText)
-  Q_PROPERTY(orv::TAlignment LeftTextAlignment READ LeftTextAlignment WRITE SetLeftTextAlignment)
+  Q_PROPERTY(orv::platform_enums::TAlignment LeftTextAlignment READ LeftTextAlignment WRITE SetLeftTextAlignment)
   Q_PROPERTY(int LeftSpace READ LeftSpace WRITE SetLeftSpace)
   Q_PROPERTY(int TextBoxWidth READ TextBoxWidth WRITE SetTextBoxWidth)
-  Q_PROPERTY(orv::TAlignment Alignment READ Alignment WRITE SetAlignment)
+  Q_PROPERTY(orv::platform_enums::TAlignment Alignment READ Alignment WRITE SetAlignment)
   Q_PROPERTY(QString RightText READ RightText WRITE SetRightText)
-  Q_PROPERTY(orv::TAlignment RightTextAlignment READ RightTextAlignment WRITE SetRightTextAlignment)
+  Q_PROPERTY(orv::platform_enums::TAlignment RightTextAlignment READ RightTextAlignment WRITE SetRightTextAlignment)
   Q_PROPERTY(orv::core_enums::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
   Q_PROPERTY(orv::TColor ColorBoxBG READ ColorBoxBG WRITE SetColorBoxBG)
   Q_PROPERTY(orv::TColor ColorBoxText READ ColorBoxText WRITE SetColorBoxText)

@@ -73,7 +73,7 @@ class TProgBar : public TGraphicControl {
   Q_PROPERTY(bool TextVisible READ TextVisible WRITE SetTextVisible)
   Q_PROPERTY(int TextPosX READ TextPosX WRITE SetTextPosX)
   Q_PROPERTY(int TextPosY READ TextPosY WRITE SetTextPosY)
-  Q_PROPERTY(orv::TAlignment TextAlignment READ TextAlignment WRITE SetTextAlignment)
+  Q_PROPERTY(orv::platform_enums::TAlignment TextAlignment READ TextAlignment WRITE SetTextAlignment)
   Q_PROPERTY(int TextAngle READ TextAngle WRITE SetTextAngle)
   Q_PROPERTY(int TextDecPlaces READ TextDecPlaces WRITE SetTextDecPlaces)
   Q_PROPERTY(bool AutoInc READ AutoInc WRITE SetAutoInc)

@@ -24,7 +24,7 @@ class TRotLab : public TCustomLabel {
   Q_PROPERTY(int PosX READ PosX WRITE SetPosX)
   Q_PROPERTY(int PosY READ PosY WRITE SetPosY)
   Q_PROPERTY(bool AutoCenter READ AutoCenter WRITE SetAutoCenter)
-  Q_PROPERTY(orv::TAlignment Alignment READ Alignment WRITE SetAlignment)
+  Q_PROPERTY(orv::platform_enums::TAlignment Alignment READ Alignment WRITE SetAlignment)
   Q_PROPERTY(bool AntiAlias READ AntiAlias WRITE SetAntiAlias)
   Q_PROPERTY(orv::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
 

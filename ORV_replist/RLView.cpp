@@ -15,7 +15,6 @@ TReportListView::TReportListView(TComponent* AOwner) : TCustomDrawGrid(AOwner) {
     TCustomGrid::SetFixedRows(1);
     FRLData->SetNrCols(ColCount());
     FRLData->SetNrRows(RowCount() - 1);
-    TCustomGrid::SetFixedColor(FColHdColor);
     FRLData->Clear();
     ResetColumnArrays();
   } catch (const std::bad_alloc&) {
@@ -103,9 +102,9 @@ void TReportListView::Assign(TPersistent* Source) {
   FColumnHeadersHeight = src->FColumnHeadersHeight;
   FComHdColor = src->FComHdColor;
   FComHdTextColor = src->FComHdTextColor;
-  FColHdColor = src->FColHdColor;
+  TCustomGrid::SetFixedColor(src->FixedColor());
   FColHdTextColor = src->FColHdTextColor;
-  TCustomGrid::SetFixedColor(FColHdColor);
+  OnRequestEditFormat = src->OnRequestEditFormat;
   FShowEmptyCBx = src->FShowEmptyCBx;
   OnPercentDone = src->OnPercentDone;
   OnBeforeRenderCell = src->OnBeforeRenderCell;
@@ -479,9 +478,11 @@ void TReportListView::SetFixedFirstColumn(bool Value) {
 
 // ------------------------------------------------------------- appearance
 
-void TReportListView::SetColorColumnHd(TColor Value) {
-  TCustomGrid::SetFixedColor(Value);
-  SetSetup(FColHdColor, Value);
+void TReportListView::SetFixedColor(TColor Value) {
+  if (Value == FixedColor()) return;
+  TCustomDrawGrid::SetFixedColor(Value);
+  ChangedSetup();
+  Invalidate();
 }
 
 void TReportListView::SetInterRowIndicatorPos(int Value) {

@@ -27,7 +27,8 @@ void TReportListView::SetAllColBits(std::uint8_t Bit, bool Value) {
 
 void TReportListView::SetRowSelectMode(int Value) {
   FRowSelectMode = Value;
-  if (Value != 2) {
+  if (Value == 2) return;  // several rows: the selection stays as it is
+  {
     TPaintLock lock(this);
     SetAllRowBits(rlRowSelected, false);
     if (Value == 0) SetSelection(TGridRect(NrOfColumns() + 1, NrOfRows() + 1, NrOfColumns() + 1, NrOfRows() + 1));

@@ -94,11 +94,7 @@ int TReportListView::HeaderRightEdge() const {
 // ------------------------------------------------------------------ cells
 
 void TReportListView::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
-  TCanvas* c = Canvas();
-  c->Font()->Assign(Font());
-  c->Pen()->SetWidth(1);
-  c->Pen()->SetStyle(psSolid);
-  c->Brush()->SetStyle(bsSolid);
+  // The grid prepared the canvas: control font, solid one-pixel pen and solid brush.
   if (ARow >= FixedRows())
     DrawDataCell(ACol, ARow, ARect);
   else if (ARow == ColumnHeaderGridRow())
@@ -153,7 +149,7 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const TRect& ARect) {
       }
     }
   }
-  if (ACol < FixedCols()) brush = FColHdColor;
+  if (ACol < FixedCols()) brush = FixedColor();
   if (!FEnabled) font = clInactiveCaption;
   TColor pen = brush;
   if (OnBeforeRenderCell) OnBeforeRenderCell(this, D, DR, pen, brush, font, styles, text);
@@ -174,6 +170,8 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const TRect& ARect) {
 
   c->FillRect(F);  // what Rectangle(F) draws with pen and brush both in the brush colour
   c->Pen()->SetColor(pen);
+  // The texts go onto the filled cell: no second fill of their rectangle.
+  c->Brush()->SetStyle(bsClear);
 
   const bool italic = Font()->Style().Contains(fsItalic);
   auto drawText = [&](const QString& s) {
@@ -181,12 +179,16 @@ void TReportListView::DrawDataCell(int ACol, int ARow, const TRect& ARect) {
     const int w = al == taLeftJustify ? 0 : c->TextWidth(s) + (italic ? 2 : 0);
     c->TextRect(X, AlignedX(al, X.Left, X.Right, w), X.Top - 1, s);
   };
+  const bool checkBox = checkCol && (text.size() > 1 || FShowEmptyCBx);
   if (!checkCol) {
     drawText(text);
-  } else if (text.size() > 1 || FShowEmptyCBx) {
+  } else if (checkBox) {
     X.Left += kCheckIndent;
-    const bool checked = !text.isEmpty() && text.at(0) != u' ';
     drawText(text.mid(1));
+  }
+  c->Brush()->SetStyle(bsSolid);
+  if (checkBox) {
+    const bool checked = !text.isEmpty() && text.at(0) != u' ';
     const int L = ARect.Left, T = ARect.Top;
     if (!FROCheckMarks) {
       const TColor frame = !FEnabled ? clInactiveCaption : rowDisabled ? pen : clBtnShadow;
@@ -248,7 +250,7 @@ void TReportListView::DrawColumnHeader(int ACol, const TRect& ARect) {
   const int D = DataColOfGridCol(ACol);
   const int W = HeaderRightEdge();
   c->Font()->SetColor(FEnabled ? FColHdTextColor : FColorDisabledText);
-  c->Brush()->SetColor(FEnabled ? FColHdColor : FColorDisabledBkgd);
+  c->Brush()->SetColor(FEnabled ? FixedColor() : FColorDisabledBkgd);
   const bool sorted = D != 0 && D == LastSortColumn();
   const int s = sorted ? kArrowRoom : 0;
   const QString name = Header(D);

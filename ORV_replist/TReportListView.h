@@ -31,7 +31,7 @@
 // OnSelectedChange, OnCheckedChange / OnBeforeCheckedChange,
 // OnCursorKeyAction, OnBeforeRenderCell, OnReadCell, OnBeforeFilter,
 // OnPercentDone, OnBeforeSortExchange, OnBeforeHTMLExport, each with the
-// view as Sender.
+// view as Sender. OnRequestEditFormat is held for the row editor.
 
 #include "RLTypes.h"
 #include "TRLData.h"
@@ -58,6 +58,8 @@ using TRenderCellEvent = std::function<void(TObject* Sender, int ACol, int ARow,
                                             TColor& FontColor, TFontStyles& FontStyles, QString& Text)>;
 using TReadCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Text)>;
 using TCursorKeyActionEvent = std::function<void(TObject* Sender, std::uint16_t Key)>;
+// Offers the row editor's format of one cell (column Col of row Row); the handler may replace it.
+using TRequestEditFormatEvent = std::function<void(TObject* Sender, int Col, int Row, QString& Format)>;
 using TBeforeFilterEvent =
     std::function<void(TObject* Sender, int Row, bool& Found, TLogicOp& CombineWithInternalSearch)>;
 
@@ -78,6 +80,34 @@ class TReportListView : public TCustomDrawGrid {
   Q_PROPERTY(bool SortEnabled READ SortEnabled WRITE SetSortEnabled)
   Q_PROPERTY(bool AutoAdvance READ AutoAdvance WRITE SetAutoAdvance)
   Q_PROPERTY(bool UseCtrlForMultiSel READ UseCtrlForMultiSel WRITE SetUseCtrlForMultiSel)
+  Q_PROPERTY(orv::TColor ColorText READ ColorText WRITE SetColorText)
+  Q_PROPERTY(orv::TColor ColorBkgdNormal READ ColorBkgdNormal WRITE SetColorBkgdNormal)
+  Q_PROPERTY(orv::TColor ColorBkgdShaded READ ColorBkgdShaded WRITE SetColorBkgdShaded)
+  Q_PROPERTY(orv::TColor ColorColumnHd READ ColorColumnHd WRITE SetColorColumnHd)
+  Q_PROPERTY(orv::TColor ColorColumnHdText READ ColorColumnHdText WRITE SetColorColumnHdText)
+  Q_PROPERTY(orv::TColor ColorCommonHd READ ColorCommonHd WRITE SetColorCommonHd)
+  Q_PROPERTY(orv::TColor ColorCommonHdText READ ColorCommonHdText WRITE SetColorCommonHdText)
+  Q_PROPERTY(orv::TColor ColorDisabledBkgd READ ColorDisabledBkgd WRITE SetColorDisabledBkgd)
+  Q_PROPERTY(orv::TColor ColorDisabledText READ ColorDisabledText WRITE SetColorDisabledText)
+  Q_PROPERTY(orv::TColor ColorSelectedRow READ ColorSelectedRow WRITE SetColorSelectedRow)
+  Q_PROPERTY(orv::TColor ColorSelectedRowText READ ColorSelectedRowText WRITE SetColorSelectedRowText)
+  Q_PROPERTY(orv::TColor ColorSelectedCol READ ColorSelectedCol WRITE SetColorSelectedCol)
+  Q_PROPERTY(orv::TColor ColorSelectedColText READ ColorSelectedColText WRITE SetColorSelectedColText)
+  Q_PROPERTY(orv::TColor ColorSelectedBoth READ ColorSelectedBoth WRITE SetColorSelectedBoth)
+  Q_PROPERTY(orv::TColor ColorSelectedBothText READ ColorSelectedBothText WRITE SetColorSelectedBothText)
+  Q_PROPERTY(orv::TColor ColorHigh READ ColorHigh WRITE SetColorHigh)
+  Q_PROPERTY(orv::TColor ColorHighText READ ColorHighText WRITE SetColorHighText)
+  Q_PROPERTY(int HighLightRow READ HighLightRow WRITE SetHighLightRow)
+  Q_PROPERTY(int HighLightColumn READ HighLightColumn WRITE SetHighLightColumn)
+  Q_PROPERTY(bool HighLightBold READ HighLightBold WRITE SetHighLightBold)
+  Q_PROPERTY(orv::TColor ColorEmptyMsg READ ColorEmptyMsg WRITE SetColorEmptyMsg)
+  Q_PROPERTY(orv::platform_enums::TAlignment CommonHeaderAlignment READ CommonHeaderAlignment WRITE SetCommonHeaderAlignment)
+  Q_PROPERTY(orv::TColor InterRowIndicatorColor READ InterRowIndicatorColor WRITE SetInterRowIndicatorColor)
+  Q_PROPERTY(int InterRowIndicatorWidth READ InterRowIndicatorWidth WRITE SetInterRowIndicatorWidth)
+  Q_PROPERTY(int DefaultColWidth READ DefaultColWidth WRITE SetDefaultColWidth)
+  Q_PROPERTY(int DefaultRowHeight READ DefaultRowHeight WRITE SetDefaultRowHeight)
+  Q_PROPERTY(int TopRow READ TopRow WRITE SetTopRow)
+  Q_PROPERTY(int LeftCol READ LeftCol WRITE SetLeftCol)
 
 public:
   explicit TReportListView(TComponent* AOwner);
@@ -180,8 +210,10 @@ public:
   void SetColorBkgdShaded(TColor Value) { SetSetup(FRColorShaded, Value); }
   int RowColPattern() const { return FRowColPattern; }
   void SetRowColPattern(int Value) { SetSetup(FRowColPattern, Value); }
-  TColor ColorColumnHd() const { return FColHdColor; }
-  void SetColorColumnHd(TColor Value);
+  // The same value as the grid's FixedColor: column headers and the frozen column.
+  TColor ColorColumnHd() const { return FixedColor(); }
+  void SetColorColumnHd(TColor Value) { SetFixedColor(Value); }
+  void SetFixedColor(TColor Value) override;
   TColor ColorColumnHdText() const { return FColHdTextColor; }
   void SetColorColumnHdText(TColor Value) { SetSetup(FColHdTextColor, Value); }
   TColor ColorCommonHd() const { return FComHdColor; }
@@ -382,6 +414,7 @@ public:
   TOnPercentDoneEvent OnPercentDone;
   TBeforeSortExchgEvent OnBeforeSortExchange;
   TBeforeHTMLExportEvent OnBeforeHTMLExport;
+  TRequestEditFormatEvent OnRequestEditFormat;
 
   // ---- framework methods
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -469,7 +502,6 @@ private:
   TColor FRColorNormal = 0xFFFFFF;
   TColor FRColorShaded = 0xF0EFE8;
   int FRowColPattern = 1;
-  TColor FColHdColor = clBtnFace;
   TColor FColHdTextColor = clBlack;
   TColor FComHdColor = clBtnFace;
   TColor FComHdTextColor = clBlack;

@@ -4,6 +4,7 @@
 // shared by canvas, controls and input.
 
 #include <QByteArray>
+#include <QObject>
 #include <QPoint>
 #include <QRect>
 #include <QRgb>
@@ -151,7 +152,18 @@ constexpr TPoint Point(int X, int Y) { return TPoint(X, Y); }
 
 // -------------------------------------------------------------- enumerations
 
+// Enumerations published as properties live in a nested namespace registered
+// with the meta-object system, so that Designer edits them and form files
+// store them by name; the using directive keeps them plain orv names.
+namespace platform_enums {
+Q_NAMESPACE
+
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+Q_ENUM_NS(TAlignment)
+
+}  // namespace platform_enums
+using namespace platform_enums;
+
 enum TShiftStateElem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
 using TShiftState = Set<TShiftStateElem>;
 enum TMouseButton { mbLeft, mbRight, mbMiddle };

@@ -1,6 +1,7 @@
 #include "TCanvas.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QLineF>
 #include <QPolygonF>
 
@@ -123,7 +124,11 @@ struct LineRaster {
     MinorStep = (XMajor ? dy : dx) < 0 ? -1 : 1;
   }
   i64 Count() const { return DMajor; }
-  i64 MinorOffset(i64 k) const { return i64((i128(2) * k * DMinor + DMajor) / (i128(2) * DMajor)); }
+  i64 MinorOffset(i64 k) const {
+    constexpr i64 Small = i64(1) << 30;  // products of such values fit in 64 bits
+    if (k < Small && DMinor < Small && DMajor < Small) return (2 * k * DMinor + DMajor) / (2 * DMajor);
+    return i64((i128(2) * k * DMinor + DMajor) / (i128(2) * DMajor));
+  }
   i64 MajorAt(i64 k) const { return Major0 + k * MajorStep; }
   i64 MinorAt(i64 k) const { return Minor0 + MinorOffset(k) * MinorStep; }
 
@@ -181,7 +186,8 @@ qreal TCanvas::Ratio() const { return FImage ? FImage->devicePixelRatio() : 1.0;
 QRect TCanvas::VisibleRect() const {
   if (!FImage || FImage->isNull()) return QRect();
   const qreal r = Ratio();
-  const QRect image(0, 0, int(std::ceil(FImage->width() / r)), int(std::ceil(FImage->height() / r)));
+  const QRect image = r == 1.0 ? QRect(0, 0, FImage->width(), FImage->height())
+                               : QRect(0, 0, int(std::ceil(FImage->width() / r)), int(std::ceil(FImage->height() / r)));
   return FClip.IsEmpty() ? image : Bounded(FClip, image);
 }
 
@@ -200,24 +206,43 @@ QPainter* TCanvas::Begin() {
   if (!FPainter) {
     FPainter = std::make_unique<QPainter>(FImage);
     FPainter->setRenderHint(QPainter::Antialiasing, false);
+    FPainterClean = false;
   }
   QPainter* p = FPainter.get();
-  p->resetTransform();
-  p->setCompositionMode(QPainter::CompositionMode_SourceOver);
-  p->setOpacity(1.0);
-  p->setBackgroundMode(Qt::TransparentMode);
-  p->setBrushOrigin(0, 0);
-  p->setClipRect(VisibleRect());
+  // Only what an earlier operation changed is reset: state changes are a
+  // good part of the cost of small drawing operations.
+  if (!FPainterClean) {
+    p->resetTransform();
+    p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p->setOpacity(1.0);
+    p->setBackgroundMode(Qt::TransparentMode);
+    p->setBrushOrigin(0, 0);
+    FPainterClean = true;
+    FPainterClipKnown = false;
+  }
+  SetPainterClip(*p, VisibleRect());
   return p;
 }
 
-QPainter* TCanvas::Painter() { return Begin(); }
+void TCanvas::SetPainterClip(QPainter& P, const QRect& R) {
+  if (FPainterClipKnown && FPainterClip == R) return;
+  P.setClipRect(R);
+  FPainterClip = R;
+  FPainterClipKnown = true;
+}
+
+QPainter* TCanvas::Painter() {
+  QPainter* p = Begin();
+  FPainterClean = false;  // the caller may change anything
+  return p;
+}
 
 void TCanvas::SetClipRect(const TRect& R) { FClip = R; }
 
 TRect TCanvas::ClipRect() const { return VisibleRect(); }
 
-QColor TCanvas::PreparePen(QPainter& p) const {
+QColor TCanvas::PreparePen(QPainter& p) {
+  if (FPen.Mode() == pmNot || FPen.Mode() == pmXor || FPen.Mode() == pmNotXor) FPainterClean = false;
   switch (FPen.Mode()) {
     case pmNot: p.setCompositionMode(QPainter::RasterOp_NotDestination); return QColor(Qt::black);
     case pmXor: p.setCompositionMode(QPainter::RasterOp_SourceXorDestination); break;
@@ -240,6 +265,14 @@ void TCanvas::ThinLine(QPainter& p, TPoint A, TPoint B, std::int64_t& Phase) {
   if (count > 0 && line.VisibleRange(VisibleRect(), first, last)) {
     const QColor color = PreparePen(p);
     const std::span<const int> pattern = DashPattern(FPen.Style());
+    if (line.DMinor == 0 && pattern.empty()) {
+      // A solid horizontal or vertical line is one rectangle.
+      const i64 a = line.MajorAt(first), b = line.MajorAt(last);
+      const int lo = int(std::min(a, b)), len = int(std::abs(b - a) + 1), minor = int(line.Minor0);
+      p.fillRect(line.XMajor ? QRect(lo, minor, len, 1) : QRect(minor, lo, 1, len), color);
+      Phase += count;
+      return;
+    }
     // Runs of pixels on one row (or column) become one rectangle.
     i64 runStart = -1;
     auto flush = [&](i64 end) {  // pixels runStart..end-1
@@ -296,7 +329,15 @@ void TCanvas::StrokePolyline(const QList<TPoint>& Points, bool Closed) {
 void TCanvas::MoveTo(int X, int Y) { FPenPos = TPoint(X, Y); }
 
 void TCanvas::LineTo(int X, int Y) {
-  StrokePolyline({FPenPos, TPoint(X, Y)}, false);
+  if (FPen.Width() <= 1 && PenVisible()) {
+    // The common one-pixel line, without building a point list.
+    if (QPainter* p = Begin()) {
+      std::int64_t phase = 0;
+      ThinLine(*p, FPenPos, TPoint(X, Y), phase);
+    }
+  } else {
+    StrokePolyline({FPenPos, TPoint(X, Y)}, false);
+  }
   FPenPos = TPoint(X, Y);
 }
 
@@ -323,7 +364,10 @@ void TCanvas::FillRect(const TRect& R) {
   QPainter* p = Begin();
   if (!p) return;
   const QRect area = Bounded(R, VisibleRect());
-  if (!area.isEmpty()) p->fillRect(area, QtBrush());
+  if (area.isEmpty()) return;
+  // A solid fill by colour takes Qt's fast path (no brush object per call).
+  if (FBrush.Style() == bsSolid) p->fillRect(area, QColor(ColorToQRgb(FBrush.Color())));
+  else p->fillRect(area, QtBrush());
 }
 
 void TCanvas::FrameRect(const TRect& R) {
@@ -339,15 +383,74 @@ void TCanvas::FrameRect(const TRect& R) {
 
 // ----------------------------------------------------------------------- text
 
+const TCanvas::TTextMetrics& TCanvas::TextMetrics() {
+  const QFont& font = FFont.Handle();
+  const bool image = FImage && !FImage->isNull();
+  const int dpi = image ? FImage->logicalDpiY() : 0;
+  TTextMetrics& m = FTextMetrics;
+  if (m.Valid && m.Dpi == dpi && m.Font == font) return m;
+  const QFontMetrics fm = image ? QFontMetrics(font, FImage) : QFontMetrics(font);
+  m.Font = font;
+  m.Dpi = dpi;
+  m.Valid = true;
+  m.Ascent = fm.ascent();
+  m.Height = fm.height();
+  m.MaxWidth = std::max(fm.maxWidth(), 1);
+  const bool plain = font.letterSpacing() == 0 && font.wordSpacing() == 0 &&
+                     font.capitalization() == QFont::MixedCase && !font.underline() && !font.strikeOut() &&
+                     !font.overline();
+  m.Raw = plain ? QRawFont::fromFont(image ? QFont(font, FImage) : font) : QRawFont();
+  return m;
+}
+
+const TCanvas::TGlyphText* TCanvas::SimpleGlyphs(const QString& Text) {
+  const TTextMetrics& m = TextMetrics();
+  TGlyphText& t = FLastText;
+  if (t.Dpi == m.Dpi && t.Font == m.Font && t.Text == Text) return t.Simple ? &t : nullptr;
+  t.Text = Text;
+  t.Font = m.Font;
+  t.Dpi = m.Dpi;
+  t.Simple = false;
+  if (!m.Raw.isValid()) return nullptr;
+  for (const QChar ch : Text) {
+    const char16_t u = ch.unicode();
+    if (u < 0x20 || (u >= 0x7F && u < 0xA0) || u == 0xAD || u >= 0x300) return nullptr;
+  }
+  const int n = int(Text.size());
+  t.Glyphs.resize(n);
+  t.Positions.resize(n);
+  int count = n;
+  if (!m.Raw.glyphIndexesForChars(Text.constData(), n, t.Glyphs.data(), &count) || count != n) return nullptr;
+  for (const quint32 g : t.Glyphs)
+    if (g == 0) return nullptr;  // not in this font: Qt's layout takes it from a fallback font
+  const QRawFont::LayoutFlags flags = m.Font.kerning() ? QRawFont::KernedAdvances : QRawFont::SeparateAdvances;
+  if (!m.Raw.advancesForGlyphIndexes(t.Glyphs.data(), t.Positions.data(), n, flags)) return nullptr;
+  qreal x = 0;
+  // The union of the glyph boxes: a glyph's bitmap lies within its box.
+  qreal left = 0, top = 0, right = 0, bottom = 0;
+  for (int i = 0; i < n; ++i) {
+    const qreal advance = t.Positions[i].x();
+    t.Positions[i] = QPointF(x, 0);
+    const QRectF box = m.Raw.boundingRect(t.Glyphs[i]);
+    left = std::min(left, x + box.left());
+    right = std::max(right, x + box.right());
+    top = std::min(top, box.top());
+    bottom = std::max(bottom, box.bottom());
+    x += advance;
+  }
+  t.Width = x;
+  t.Ink = QRectF(QPointF(left, top), QPointF(right, bottom)).toAlignedRect();
+  t.Simple = true;
+  return &t;
+}
+
 int TCanvas::TextWidth(const QString& Text) {
+  if (const TGlyphText* t = SimpleGlyphs(Text)) return qRound(t->Width);
   const QFontMetrics fm = FImage && !FImage->isNull() ? QFontMetrics(FFont.Handle(), FImage) : QFontMetrics(FFont.Handle());
   return fm.horizontalAdvance(Text);
 }
 
-int TCanvas::TextHeight(const QString& Text) {
-  const QFontMetrics fm = FImage && !FImage->isNull() ? QFontMetrics(FFont.Handle(), FImage) : QFontMetrics(FFont.Handle());
-  return fm.height();
-}
+int TCanvas::TextHeight(const QString&) { return TextMetrics().Height; }
 
 void TCanvas::DrawText(int X, int Y, const QString& Text, const QRect* Clip) {
   QPainter* p = Begin();
@@ -356,25 +459,47 @@ void TCanvas::DrawText(int X, int Y, const QString& Text, const QRect* Clip) {
   if (Clip) {
     visible &= *Clip;
     if (visible.isEmpty()) return;
-    p->setClipRect(visible);
     if (BrushVisible()) p->fillRect(*Clip, QColor(ColorToQRgb(FBrush.Color())));
   }
   if (Text.isEmpty()) return;
-  const QFontMetrics fm(FFont.Handle(), FImage);
+  const TTextMetrics& m = TextMetrics();
+  const TGlyphText* simple = SimpleGlyphs(Text);
+  const bool turned = FFont.Orientation() != 0;
+  // The painter clips to the text rectangle only when the glyphs reach out of
+  // it: a new clip costs Qt more than drawing the glyphs of a short text.
+  if (Clip && (!simple || turned || !visible.contains(simple->Ink.translated(X, Y + m.Ascent))))
+    SetPainterClip(*p, visible);
   // A bound on the text's box, so that the text is not shaped twice (here and when drawn).
-  const qint64 bound = std::min<qint64>(qint64(Text.size()) * std::max(fm.maxWidth(), 1), INT_MAX / 2);
-  const QRect box(0, 0, int(bound), fm.height());
+  const qint64 bound = simple ? qint64(std::ceil(simple->Width)) + 1
+                              : std::min<qint64>(qint64(Text.size()) * m.MaxWidth, INT_MAX / 2);
+  const QRect box(0, 0, int(bound), m.Height);
   QTransform turn;
   turn.translate(X, Y);
   turn.rotate(-FFont.Orientation() / 10.0);
   // Text far outside the visible area is not handed to Qt at all.
   if (!turn.mapRect(QRectF(box)).intersects(QRectF(visible))) return;
-  p->setTransform(turn);
-  if (!Clip && BrushVisible())
-    p->fillRect(QRect(0, 0, fm.horizontalAdvance(Text), fm.height()), QColor(ColorToQRgb(FBrush.Color())));
-  p->setFont(FFont.Handle());
+  // Unturned text is drawn at its place, turned text in a turned painter.
+  QPoint origin(X, Y);
+  if (turned) {
+    p->setTransform(turn);
+    FPainterClean = false;
+    origin = QPoint(0, 0);
+  }
+  if (!Clip && BrushVisible()) {
+    const int w = simple ? qRound(simple->Width) : QFontMetrics(FFont.Handle(), FImage).horizontalAdvance(Text);
+    p->fillRect(QRect(origin.x(), origin.y(), w, m.Height), QColor(ColorToQRgb(FBrush.Color())));
+  }
   p->setPen(QColor(ColorToQRgb(FFont.Color())));
-  p->drawText(QPointF(0, fm.ascent()), Text);
+  const QPointF baseline(origin.x(), origin.y() + m.Ascent);
+  if (simple) {
+    QGlyphRun run;
+    run.setRawFont(m.Raw);
+    run.setRawData(simple->Glyphs.data(), simple->Positions.data(), int(simple->Glyphs.size()));
+    p->drawGlyphRun(baseline, run);
+  } else {
+    p->setFont(FFont.Handle());
+    p->drawText(baseline, Text);
+  }
 }
 
 void TCanvas::TextOut(int X, int Y, const QString& Text) {

@@ -39,6 +39,8 @@
 #include <QImage>
 #include <QList>
 #include <QPainter>
+#include <QRawFont>
+#include <QVarLengthArray>
 
 #include <cstdint>
 #include <memory>
@@ -136,7 +138,7 @@ private:
   // The image's logical rectangle within the clip rectangle.
   QRect VisibleRect() const;
   // Sets the painter to draw in the pen's colour and mode; the colour to fill with.
-  QColor PreparePen(QPainter& p) const;
+  QColor PreparePen(QPainter& p);
   bool PenVisible() const { return FPen.Style() != psClear; }
   bool BrushVisible() const { return FBrush.Style() != bsClear; }
   QBrush QtBrush() const;
@@ -149,6 +151,40 @@ private:
   // Where a shape's mask is needed: its rectangle near the visible area.
   QRect ShapeBox(const TRect& R) const;
   void DrawText(int X, int Y, const QString& Text, const QRect* Clip);
+  // Metrics of the current font on this image, kept while the font stays the same.
+  struct TTextMetrics {
+    QFont Font;
+    int Dpi = 0;
+    bool Valid = false;
+    int Ascent = 0;
+    int Height = 0;
+    int MaxWidth = 1;
+    // The font's glyphs, for texts that need no shaping; invalid when the
+    // font's settings (spacing, capitals, decorations) call for Qt's layout.
+    QRawFont Raw;
+  };
+  const TTextMetrics& TextMetrics();
+  // A text laid out glyph by glyph: the glyphs, their pen positions from 0,
+  // the advance width and the pixels the glyphs may cover, relative to the
+  // pen position on the baseline.
+  struct TGlyphText {
+    QString Text;
+    QFont Font;
+    int Dpi = 0;
+    bool Simple = false;
+    QVarLengthArray<quint32, 64> Glyphs;
+    QVarLengthArray<QPointF, 64> Positions;
+    qreal Width = 0;
+    QRect Ink;
+  };
+  // The layout of Text when every character lies below U+0300 (Latin
+  // letters, digits, punctuation: drawn glyph by glyph, no combining marks)
+  // and is present in the font itself; null otherwise. Such text needs no
+  // shaping, which is most of the cost of a short text. The last text is
+  // kept, so measuring a text and then drawing it lays it out once.
+  const TGlyphText* SimpleGlyphs(const QString& Text);
+  // Applies a clip rectangle to the painter unless it is already set.
+  void SetPainterClip(QPainter& P, const QRect& R);
   // Combines the pixels of Source (SourceRect in its logical pixels) into
   // Dest by Mode, scaled to fit; pixels of colour Key are skipped when Key
   // is given, and with Blend a translucent source is laid over the image.
@@ -160,6 +196,13 @@ private:
 
   QImage* FImage = nullptr;
   std::unique_ptr<QPainter> FPainter;
+  // The painter's state is the reset one of Begin (no transform, source-over, ...).
+  bool FPainterClean = false;
+  // The clip rectangle set on the painter, when FPainterClipKnown.
+  QRect FPainterClip;
+  bool FPainterClipKnown = false;
+  TTextMetrics FTextMetrics;
+  TGlyphText FLastText;
   TPen FPen;
   TBrush FBrush;
   TFont FFont;

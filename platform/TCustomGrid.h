@@ -67,6 +67,7 @@ class TCustomGrid : public TCustomControl {
   Q_PROPERTY(int DefaultRowHeight READ DefaultRowHeight WRITE SetDefaultRowHeight)
   Q_PROPERTY(int GridLineWidth READ GridLineWidth WRITE SetGridLineWidth)
   Q_PROPERTY(bool DefaultDrawing READ DefaultDrawing WRITE SetDefaultDrawing)
+  Q_PROPERTY(orv::TColor FixedColor READ FixedColor WRITE SetFixedColor)
 
   friend class TInplaceEdit;
   friend class TInplaceEditList;
@@ -99,8 +100,10 @@ public:
   void SetGridLineWidth(int Value);
   TGridOptions Options() const { return FOptions; }
   void SetOptions(TGridOptions Value);
+  // Background of the fixed cells (clBtnFace). Virtual: a descendant may tie
+  // it to a colour setting of its own.
   TColor FixedColor() const { return FFixedColor; }
-  void SetFixedColor(TColor Value);
+  virtual void SetFixedColor(TColor Value);
   // Colour of the lines between scrolling cells (clSilver) and between fixed cells (cl3DDkShadow).
   TColor GridLineColor() const { return FGridLineColor; }
   void SetGridLineColor(TColor Value);

@@ -31,7 +31,7 @@ class TCustomLabel : public TGraphicControl {
   Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
   Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
   Q_PROPERTY(orv::TColor Color READ Color WRITE SetColor)
-  Q_PROPERTY(orv::TAlignment Alignment READ Alignment WRITE SetAlignment)
+  Q_PROPERTY(orv::platform_enums::TAlignment Alignment READ Alignment WRITE SetAlignment)
   Q_PROPERTY(orv::TTextLayout Layout READ Layout WRITE SetLayout)
 
 public:

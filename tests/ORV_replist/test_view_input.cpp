@@ -41,7 +41,14 @@ TEST_F(ViewTest, EveryClickTogglesWithoutCtrlForMultiSel) {
 }
 
 TEST_F(ViewTest, ModeZeroSelectsNothing) {
-  V->SetRowSelectMode(0);
+  V->SelectAllRows();
+  SelectedChanges = 0;
+  V->SetRowSelectMode(2);  // keeps the selection, no event
+  EXPECT_EQ(Selected().size(), 6);
+  EXPECT_EQ(SelectedChanges, 0);
+  V->SetRowSelectMode(0);  // deselects all
+  EXPECT_TRUE(Selected().isEmpty());
+  EXPECT_EQ(SelectedChanges, 1);
   ClickRow(2);
   EXPECT_TRUE(Selected().isEmpty());
 }

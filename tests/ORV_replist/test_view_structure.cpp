@@ -186,6 +186,79 @@ TEST_F(ViewTest, AssignCopiesSettingsAndDataWithoutSharing) {
   EXPECT_EQ(changes, 1);  // the copy's store reports to the copy
 }
 
+TEST_F(ViewTest, AssignCopiesTheListedEventsAndColours) {
+  int requests = 0, renders = 0;
+  V->OnRequestEditFormat = [&](TObject*, int, int, QString&) { ++requests; };
+  V->OnBeforeRenderCell = [&](TObject*, int, int, TColor&, TColor&, TColor&, TFontStyles&, QString&) { ++renders; };
+  V->SetColorSelectedBoth(0x010203);
+  V->SetColorBkgdShaded(0x040506);
+  V->SetColorColumnHd(0x070809);
+  V->SetCommonHeaderAlignment(taRightJustify);
+  V->SetHighLightBold(true);
+  V->SetInterRowIndicatorColor(0x00FF00);
+  V->SetInterRowIndicatorWidth(5);
+  V->SetShowEmptyCheckBoxes(false);
+  TReportListView copy(nullptr);
+  copy.Assign(V.get());
+  ASSERT_TRUE(copy.OnRequestEditFormat);
+  QString format;
+  copy.OnRequestEditFormat(&copy, 1, 1, format);
+  EXPECT_EQ(requests, 1);
+  EXPECT_TRUE(copy.OnBeforeRenderCell);
+  EXPECT_EQ(copy.ColorSelectedBoth(), 0x010203u);
+  EXPECT_EQ(copy.ColorBkgdShaded(), 0x040506u);
+  EXPECT_EQ(copy.ColorColumnHd(), 0x070809u);
+  EXPECT_EQ(copy.FixedColor(), 0x070809u);
+  EXPECT_EQ(copy.CommonHeaderAlignment(), taRightJustify);
+  EXPECT_TRUE(copy.HighLightBold());
+  EXPECT_EQ(copy.InterRowIndicatorColor(), 0x00FF00u);
+  EXPECT_EQ(copy.InterRowIndicatorWidth(), 5);
+  EXPECT_FALSE(copy.ShowEmptyCheckBoxes());
+}
+
+TEST_F(ViewTest, FixedColorAndColorColumnHdAreOneValue) {
+  int setups = 0;
+  V->OnChangeSetup = [&](TObject*) { ++setups; };
+  TCustomGrid* grid = V.get();
+  grid->SetFixedColor(0x112233);  // through the grid's own API
+  EXPECT_EQ(V->ColorColumnHd(), 0x112233u);
+  EXPECT_EQ(setups, 1);
+  V->SetColorColumnHd(0x445566);
+  EXPECT_EQ(grid->FixedColor(), 0x445566u);
+  EXPECT_EQ(setups, 2);
+  V->SetFixedColor(0x445566);  // unchanged: no event
+  EXPECT_EQ(setups, 2);
+  EXPECT_TRUE(V->setProperty("FixedColor", 0x778899u));
+  EXPECT_EQ(V->property("ColorColumnHd").value<TColor>(), 0x778899u);
+  EXPECT_EQ(orv::test::PixelAt(Image(), HeaderCell(1).Left + 3, HeaderCell(1).Top + 3), 0x778899u);
+}
+
+TEST_F(ViewTest, PublishedPropertiesWorkThroughTheMetaObject) {
+  const QMetaObject* mo = V->metaObject();
+  for (int i = mo->propertyOffset(); i < mo->propertyCount(); ++i) {
+    const QMetaProperty p = mo->property(i);
+    EXPECT_TRUE(p.isReadable() && p.isWritable()) << p.name();
+    EXPECT_TRUE(p.write(V.get(), p.read(V.get()))) << p.name();
+  }
+  EXPECT_TRUE(mo->property(mo->indexOfProperty("CommonHeaderAlignment")).enumerator().isValid());
+  // As a form file stores them: enumerations by name, colours as numbers.
+  EXPECT_TRUE(V->setProperty("CommonHeaderAlignment", QStringLiteral("taLeftJustify")));
+  EXPECT_TRUE(V->setProperty("ColorHigh", 0x00FF00u));
+  EXPECT_TRUE(V->setProperty("HighLightRow", 2));
+  EXPECT_TRUE(V->setProperty("HighLightBold", true));
+  EXPECT_TRUE(V->setProperty("InterRowIndicatorWidth", 2));
+  EXPECT_TRUE(V->setProperty("DefaultRowHeight", 30));
+  EXPECT_TRUE(V->setProperty("CommonHeaderHeight", 500));
+  EXPECT_EQ(V->CommonHeaderAlignment(), taLeftJustify);
+  EXPECT_EQ(V->ColorHigh(), 0x00FF00u);
+  EXPECT_EQ(V->HighLightRow(), 2);
+  EXPECT_TRUE(V->HighLightBold());
+  EXPECT_EQ(V->InterRowIndicatorWidth(), 2);
+  EXPECT_EQ(V->RowHeights(2), 30);
+  EXPECT_EQ(V->RowHeights(0), V->ColumnHeadersHeight());  // the view's setter re-applied the header height
+  EXPECT_EQ(V->CommonHeaderHeight(), 127);
+}
+
 TEST_F(ViewTest, ExchangeForwardersKeepTheGridInStep) {
   QTemporaryDir dir;
   const QString csv = dir.filePath(QStringLiteral("t.csv"));

@@ -92,3 +92,47 @@ TEST(CanvasText, RotatedTextTurnsAboutItsOrigin) {
   EXPECT_EQ(b.Ink(), Block(20, 70 - w, 20 + h, 70));
   EXPECT_EQ(b.At(20 + h - 1, 69), clYellow);
 }
+
+TEST(CanvasText, WidthsAgreeWithQtForPlainAndShapedTexts) {
+  Surface s(40, 40);
+  const QFontMetrics fm(s.Canvas.Font()->Handle(), &s.Image);
+  // Latin texts are laid out glyph by glyph, others by Qt's shaper; both must
+  // measure as Qt does, kerning pairs included.
+  for (const QString& text : {QStringLiteral("Hg8"), QStringLiteral("AVATAR To Wa"), QStringLiteral("Müller-Lüdenscheidt"),
+                             QStringLiteral("-1234.50"), QStringLiteral("e\u0301t\u00e9"), QStringLiteral("\u65e5\u672c"),
+                             QStringLiteral("a\tb"), QString()}) {
+    EXPECT_EQ(s.Canvas.TextWidth(text), fm.horizontalAdvance(text)) << text.toStdString();
+    s.Canvas.Font()->SetStyle({fsBold});
+    EXPECT_EQ(s.Canvas.TextWidth(text), QFontMetrics(s.Canvas.Font()->Handle(), &s.Image).horizontalAdvance(text))
+        << text.toStdString();
+    s.Canvas.Font()->SetStyle({});
+  }
+}
+
+TEST(CanvasText, TextRectClipsGlyphsOnEverySide) {
+  const QString text = QStringLiteral("HgÄW");
+  for (const TRect r : {Rect(12, 12, 60, 40), Rect(5, 5, 60, 12), Rect(5, 15, 60, 40), Rect(5, 5, 16, 40)}) {
+    Surface c(80, 50);
+    c.Canvas.Brush()->SetStyle(bsClear);
+    c.Canvas.TextRect(r, 10, 8, text);
+    EXPECT_TRUE(Includes(Block(r.Left, r.Top, r.Right, r.Bottom), c.Ink())) << r.Left << "," << r.Top;
+    EXPECT_FALSE(c.Ink().empty());
+  }
+}
+
+TEST(CanvasText, LatinTextLooksAsQtDrawsIt) {
+  for (const QString& text : {QStringLiteral("Report 1,234.50"), QStringLiteral("Ärger über Öl"), QStringLiteral("AVATAR")}) {
+    Surface s(200, 30);
+    s.Canvas.Brush()->SetStyle(bsClear);
+    s.Canvas.TextOut(3, 4, text);
+    QImage qt(200, 30, QImage::Format_RGB32);
+    qt.fill(Qt::white);
+    {
+      QPainter p(&qt);
+      p.setFont(s.Canvas.Font()->Handle());
+      p.setPen(Qt::black);
+      p.drawText(QPointF(3, 4 + QFontMetrics(s.Canvas.Font()->Handle(), &qt).ascent()), text);
+    }
+    EXPECT_EQ(s.Read(), qt) << text.toStdString();
+  }
+}
