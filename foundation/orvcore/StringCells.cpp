@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <new>
+#include <utility>
 
 #ifdef __linux__
 #include <sys/mman.h>
 #endif
-#include <utility>
-#include <new>
 
 namespace orv::detail {
 
@@ -51,7 +51,6 @@ char* TCellPool::Allocate(int Size) {
 }
 
 void TCellPool::AddChunk(std::size_t Bytes) {
-  FChunks.reserve(FChunks.size() + 1);
   FChunks.push_back(std::make_unique_for_overwrite<char[]>(Bytes));
   FChunkBytes = Bytes;
   FChunkTotal += Bytes;
@@ -77,7 +76,7 @@ TCellPool& TCellPool::operator=(TCellPool&& o) noexcept {
     FLiveBytes = std::exchange(o.FLiveBytes, 0);
     FFreeBytes = std::exchange(o.FFreeBytes, 0);
     FChunkTotal = std::exchange(o.FChunkTotal, 0);
-    o.FChunks.clear();
+    o.FChunks.clear();  // a moved-from vector is only guaranteed to be valid
   }
   return *this;
 }

@@ -11,12 +11,12 @@
 #include <QStringView>
 
 #include <array>
-#include <cstdlib>
-#include <type_traits>
-#include <utility>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace orv::detail {

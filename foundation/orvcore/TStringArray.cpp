@@ -94,15 +94,7 @@ void TStringArray::SetString(int ACol, int ARow, const QString& Value) {
   if (!ValidCell(ACol, ARow)) return;
   char buf[detail::MaxCellBytes];
   const int n = detail::EncodeCell(Value, buf);
-  TCellColumn& column = FCols[std::size_t(ACol)];
-  const int row = Stored(ARow);
-  if (column[row].Equals(buf, n)) return;
-  try {
-    column.Assign(row, buf, n);
-  } catch (const std::bad_alloc&) {
-    OutOfMemory();
-  }
-  Changed();
+  StoreCell(ACol, ARow, buf, n);
 }
 
 QByteArrayView TStringArray::GetUtf8(int ACol, int ARow) const {
@@ -130,11 +122,16 @@ void TStringArray::SetUtf8(int ACol, int ARow, QByteArrayView Value) {
     }
     n = std::min(i, n);
   }
+  StoreCell(ACol, ARow, Value.data(), int(n));
+}
+
+// Puts UTF-8 text of a valid cell into place; notifies only a real change.
+void TStringArray::StoreCell(int ACol, int ARow, const char* Text, int Size) {
   TCellColumn& column = FCols[std::size_t(ACol)];
   const int row = Stored(ARow);
-  if (column[row].Equals(Value.data(), int(n))) return;
+  if (column[row].Equals(Text, Size)) return;
   try {
-    column.Assign(row, Value.data(), int(n));
+    column.Assign(row, Text, Size);
   } catch (const std::bad_alloc&) {
     OutOfMemory();
   }

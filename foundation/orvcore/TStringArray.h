@@ -127,6 +127,7 @@ private:
   void ApplyOrder(std::vector<std::uint32_t>& Order);
   void Progress(int Percent);
   void Changed();
+  void StoreCell(int ACol, int ARow, const char* Text, int Size);
 
   std::vector<detail::TCellColumn> FCols;
   std::vector<std::uint8_t> FColAttr;
