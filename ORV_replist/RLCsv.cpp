@@ -6,8 +6,8 @@
 #include "RLText.h"
 
 #include <algorithm>
-#include <optional>
 #include <array>
+#include <optional>
 
 namespace orv {
 
@@ -168,8 +168,6 @@ int OpenFile(const QString& FName, detail::TFileBytes& File) {
   }
 }
 
-QByteArrayView WithoutBom(QByteArrayView Data) { return Data.startsWith("\xEF\xBB\xBF") ? Data.sliced(3) : Data; }
-
 // Opens a text file as UTF-8 (see TextAsUtf8); 0 or a TExchangeError.
 int OpenText(const QString& FName, detail::TFileBytes& File, QByteArray& Storage, QByteArrayView& Text) {
   if (const int error = OpenFile(FName, File)) return error;
@@ -328,7 +326,7 @@ int TRLData::ExportCSV(const QString& FName, TCSVDelimiters Delimiter, bool Incl
 int TRLData::ImportCSV(const QString& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders) {
   detail::TFileBytes file;
   if (const int error = OpenFile(FName, file)) return error;
-  QByteArrayView text = WithoutBom(file.Bytes());
+  QByteArrayView text = detail::WithoutBom(file.Bytes());
   // The unchecked mark of the check columns that stay, by column.
   std::vector<char> marks(std::size_t(FNrOfCols) + 1, 0);
   for (int c = 1; c <= FNrOfCols; ++c) marks[std::size_t(c)] = IsCheckCol(c) ? ' ' : 0;

@@ -1,15 +1,15 @@
 #include "RLFileIO.h"
 
-#ifdef __linux__
-#include <sys/mman.h>
-#endif
-
 #include "RLText.h"
 
 #include <QFile>
 #include <QSaveFile>
 
 #include <algorithm>
+
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
 
 namespace orv::detail {
 
@@ -99,7 +99,7 @@ void RaiseFileError(TFileResult Result, const QString& FName, const QString& Err
 }
 
 QByteArrayView TextAsUtf8(QByteArrayView Data, QByteArray& Storage) {
-  if (Data.startsWith("\xEF\xBB\xBF")) Data = Data.sliced(3);
+  Data = WithoutBom(Data);
   if (IsValidUtf8(Data)) return Data;
   Storage = Latin1ToUtf8(Data);
   return Storage;

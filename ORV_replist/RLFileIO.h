@@ -105,6 +105,11 @@ inline bool TableFitsText(qint64 Cells, qint64 TextBytes) {
 // Raises EInOutError for a failed file operation.
 [[noreturn]] void RaiseFileError(TFileResult Result, const QString& FName, const QString& Error);
 
+// Data without a leading UTF-8 byte order mark.
+inline QByteArrayView WithoutBom(QByteArrayView Data) {
+  return Data.startsWith("\xEF\xBB\xBF") ? Data.sliced(3) : Data;
+}
+
 // A file's text as UTF-8 without a byte order mark: UTF-8 stays where it is,
 // anything else is read as Latin-1 into Storage.
 QByteArrayView TextAsUtf8(QByteArrayView Data, QByteArray& Storage);
