@@ -42,6 +42,7 @@ QRect TCanvas::DeviceVisible(const TRect& R) const {
   const QRect v = Bounded(R, VisibleRect());
   if (v.isEmpty()) return QRect();
   const qreal s = Ratio();
+  if (s == 1.0) return v & FImage->rect();
   const QRect d(QPoint(int(ToDevice(v.left(), s)), int(ToDevice(v.top(), s))),
                 QPoint(int(ToDevice(i64(v.left()) + v.width(), s)) - 1, int(ToDevice(i64(v.top()) + v.height(), s)) - 1));
   return d & FImage->rect();
@@ -71,20 +72,10 @@ void TCanvas::SetPixels(int X, int Y, TColor Value) {
 void TCanvas::FillRects(const std::vector<TFilledRect>& Rects) {
   Flush();
   if (Rects.empty() || !HasPixels()) return;
-  const bool unscaled = Ratio() == 1.0;
-  const QRect visible = VisibleRect() & FImage->rect();
   uchar* bits = FImage->bits();  // detaches once, not per line
   const qsizetype stride = FImage->bytesPerLine();
   for (const TFilledRect& r : Rects) {
-    QRect d;
-    if (unscaled) {
-      const i64 left = std::max<i64>(r.Rect.Left, visible.left()), right = std::min<i64>(r.Rect.Right, i64(visible.right()) + 1);
-      const i64 top = std::max<i64>(r.Rect.Top, visible.top()), bottom = std::min<i64>(r.Rect.Bottom, i64(visible.bottom()) + 1);
-      if (left >= right || top >= bottom) continue;
-      d = QRect(QPoint(int(left), int(top)), QPoint(int(right - 1), int(bottom - 1)));
-    } else {
-      d = DeviceVisible(r.Rect);
-    }
+    const QRect d = DeviceVisible(r.Rect);
     const QRgb c = ColorToQRgb(r.Color);
     for (int y = d.top(); y <= d.bottom(); ++y) {
       auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
@@ -116,8 +107,10 @@ void TCanvas::FillTiled(const TRect& R, const QImage& Tile, int OriginX, int Ori
     for (int x = 0, tx = mod(i64(d.left()) - OriginX, tw); x < d.width(); ++x, tx = tx + 1 == tw ? 0 : tx + 1)
       out[x] = in[tx];
   }
+  uchar* bits = FImage->bits();  // detaches once, not per line
+  const qsizetype stride = FImage->bytesPerLine();
   for (int y = d.top(), ty = mod(i64(y) - OriginY, th); y <= d.bottom(); ++y, ty = ty + 1 == th ? 0 : ty + 1)
-    std::memcpy(reinterpret_cast<QRgb*>(FImage->scanLine(y)) + d.left(), rows.data() + std::size_t(ty) * std::size_t(d.width()),
+    std::memcpy(reinterpret_cast<QRgb*>(bits + y * stride) + d.left(), rows.data() + std::size_t(ty) * std::size_t(d.width()),
                 std::size_t(d.width()) * sizeof(QRgb));
 }
 
