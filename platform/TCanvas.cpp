@@ -486,8 +486,7 @@ void TCanvas::DrawText(int X, int Y, const QString& Text, const QRect* Clip) {
     origin = QPoint(0, 0);
   }
   if (!Clip && BrushVisible()) {
-    const int w = simple ? qRound(simple->Width) : QFontMetrics(FFont.Handle(), FImage).horizontalAdvance(Text);
-    p->fillRect(QRect(origin.x(), origin.y(), w, m.Height), QColor(ColorToQRgb(FBrush.Color())));
+    p->fillRect(QRect(origin.x(), origin.y(), TextWidth(Text), m.Height), QColor(ColorToQRgb(FBrush.Color())));
   }
   p->setPen(QColor(ColorToQRgb(FFont.Color())));
   const QPointF baseline(origin.x(), origin.y() + m.Ascent);
