@@ -17,6 +17,8 @@ function(orv_add_library target)
   endforeach()
   target_include_directories(${target} PUBLIC $<INSTALL_INTERFACE:${ORV_INCLUDE_INSTALL_DIR}>)
   target_link_libraries(${target} PUBLIC ${ARG_LINK})
+  # Our headers are C++20: applications linking us get that standard too.
+  target_compile_features(${target} PUBLIC cxx_std_20)
   install(TARGETS ${target} EXPORT OrvPanelsTargets
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
     RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}

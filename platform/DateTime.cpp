@@ -1,6 +1,6 @@
-#include "DateTime.h"
+#include "OrvDateTime.h"
 
-#include "Services.h"
+#include "OrvServices.h"
 
 #include <QDate>
 

@@ -1,4 +1,4 @@
-#include "FloatText.h"
+#include "OrvFloatText.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "GridAxis.h"
+#include "OrvGridAxis.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "KeyCodes.h"
+#include "OrvKeyCodes.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "Services.h"
+#include "OrvServices.h"
 
 #include <QApplication>
 #include <QClipboard>

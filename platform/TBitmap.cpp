@@ -1,4 +1,4 @@
-#include "TBitmap.h"
+#include "OrvTBitmap.h"
 
 #include <QFile>
 #include <QFileInfo>

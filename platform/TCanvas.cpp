@@ -1,4 +1,4 @@
-#include "TCanvas.h"
+#include "OrvTCanvas.h"
 
 #include <QFontMetrics>
 #include <QGlyphRun>

@@ -1,7 +1,7 @@
 // Operations on the pixels themselves: single pixels, flood fill and block
 // transfers. They end the open painter and work on device pixels; a logical
 // pixel covers Ratio() x Ratio() of them.
-#include "TBitmap.h"
+#include "OrvTBitmap.h"
 
 #include <algorithm>
 #include <climits>

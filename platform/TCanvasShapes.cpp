@@ -1,7 +1,7 @@
 // Filled shapes: each is a mask of the pixels whose centres lie inside it;
 // the outline is the mask's edge, Pen()->Width() pixels wide on the inside,
 // so that a shape never leaves its bounding rectangle.
-#include "TCanvas.h"
+#include "OrvTCanvas.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "TControl.h"
+#include "OrvTControl.h"
 
-#include "KeyCodes.h"
-#include "Services.h"
+#include "OrvKeyCodes.h"
+#include "OrvServices.h"
 
 #include <QApplication>
 #include <QKeyEvent>

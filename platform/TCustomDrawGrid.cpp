@@ -1,4 +1,4 @@
-#include "TCustomDrawGrid.h"
+#include "OrvTCustomDrawGrid.h"
 
 namespace orv {
 

@@ -1,6 +1,6 @@
-#include "TCustomEdit.h"
+#include "OrvTCustomEdit.h"
 
-#include "KeyCodes.h"
+#include "OrvKeyCodes.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

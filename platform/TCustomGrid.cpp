@@ -1,9 +1,9 @@
 // TCustomGrid: structure, scrolling, current cell and geometry. Painting is in
 // TCustomGridPaint.cpp, mouse and keys in TCustomGridInput.cpp, the in-place
 // editor in TCustomGridEdit.cpp.
-#include "TCustomGrid.h"
+#include "OrvTCustomGrid.h"
 
-#include "TInplaceEdit.h"
+#include "OrvTInplaceEdit.h"
 
 #include <QScrollBar>
 #include <QSignalBlocker>

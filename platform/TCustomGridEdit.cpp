@@ -1,8 +1,8 @@
 // TCustomGrid: the in-place editor.
-#include "TCustomGrid.h"
+#include "OrvTCustomGrid.h"
 
-#include "KeyCodes.h"
-#include "TInplaceEdit.h"
+#include "OrvKeyCodes.h"
+#include "OrvTInplaceEdit.h"
 
 #include <QApplication>
 

@@ -1,9 +1,9 @@
 // TCustomGrid: mouse, keyboard and wheel.
-#include "TCustomGrid.h"
+#include "OrvTCustomGrid.h"
 
-#include "KeyCodes.h"
-#include "Services.h"
-#include "TInplaceEdit.h"
+#include "OrvKeyCodes.h"
+#include "OrvServices.h"
+#include "OrvTInplaceEdit.h"
 
 #include <QApplication>
 

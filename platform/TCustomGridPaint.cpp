@@ -1,5 +1,5 @@
 // TCustomGrid: painting the cells in view.
-#include "TCustomGrid.h"
+#include "OrvTCustomGrid.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "TCustomLabel.h"
+#include "OrvTCustomLabel.h"
 
 namespace orv {
 

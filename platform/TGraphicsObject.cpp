@@ -1,4 +1,4 @@
-#include "TGraphicsObject.h"
+#include "OrvTGraphicsObject.h"
 
 #include <QGuiApplication>
 

@@ -1,7 +1,7 @@
-#include "TInplaceEdit.h"
+#include "OrvTInplaceEdit.h"
 
-#include "KeyCodes.h"
-#include "TCustomGrid.h"
+#include "OrvKeyCodes.h"
+#include "OrvTCustomGrid.h"
 
 #include <QAction>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "TObject.h"
+#include "OrvTObject.h"
 
 #include <algorithm>
 #include <cxxabi.h>

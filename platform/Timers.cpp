@@ -1,4 +1,4 @@
-#include "Timers.h"
+#include "OrvTimers.h"
 
 #include <QObject>
 #include <QTimer>

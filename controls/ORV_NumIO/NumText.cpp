@@ -1,4 +1,4 @@
-#include "NumText.h"
+#include "OrvNumText.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "TNumIO.h"
+#include "OrvTNumIO.h"
 
 #include <QLineEdit>
 

@@ -1,7 +1,7 @@
 // TNumIO2: the value, the text buffer with caret and selection, keys, the
 // clipboard, the mouse (spin buttons, gauge, freeze box) and the caret timer.
 
-#include "TNumIO2.h"
+#include "OrvTNumIO2.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 // TNumIO2: construction, the layout properties, geometry and painting.
 
-#include "TNumIO2.h"
+#include "OrvTNumIO2.h"
 
 #include <QFontMetrics>
 

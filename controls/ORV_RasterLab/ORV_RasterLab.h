@@ -30,7 +30,7 @@
 // font, AutoCenter centres the text horizontally (also after resizing).
 // Default size 400 x 68.
 
-#include "TRDCharMatrix.h"
+#include "OrvTRDCharMatrix.h"
 
 #include <orvcore.h>
 #include <orvplatform.h>

@@ -1,5 +1,5 @@
 // The built-in raster font and the Windows-1252 character codes.
-#include "TRDCharMatrix.h"
+#include "OrvTRDCharMatrix.h"
 
 #include <algorithm>
 #include <cstring>

@@ -3,7 +3,7 @@
 // (CSV, lines, XML, HTML, clipboard text) and the report list view
 // TReportListView.
 
-#include "RLTypes.h"
-#include "RLXml.h"
-#include "TRLData.h"
-#include "TReportListView.h"
+#include "OrvRLTypes.h"
+#include "OrvRLXml.h"
+#include "OrvTRLData.h"
+#include "OrvTReportListView.h"

@@ -1,8 +1,8 @@
 // Numeric reading of cells and default values from column formats.
 
-#include "TRLData.h"
+#include "OrvTRLData.h"
 
-#include "RLText.h"
+#include "OrvRLText.h"
 
 #include <algorithm>
 #include <charconv>

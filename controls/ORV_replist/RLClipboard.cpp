@@ -1,6 +1,6 @@
 // Clipboard text of a block of the table: tab- or separator-joined, or fixed width.
 
-#include "TRLData.h"
+#include "OrvTRLData.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 // CSV export and import (RFC 4180) and line files.
 
-#include "TRLData.h"
+#include "OrvTRLData.h"
 
-#include "RLFileIO.h"
-#include "RLText.h"
+#include "OrvRLFileIO.h"
+#include "OrvRLText.h"
 
 #include <algorithm>
 #include <array>

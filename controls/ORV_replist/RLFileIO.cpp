@@ -1,6 +1,6 @@
-#include "RLFileIO.h"
+#include "OrvRLFileIO.h"
 
-#include "RLText.h"
+#include "OrvRLText.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,4 +1,4 @@
-#include "RLFilterExpr.h"
+#include "OrvRLFilterExpr.h"
 
 namespace orv::detail {
 

@@ -1,8 +1,8 @@
 // A block of the table as an HTML table.
 
-#include "RLFileIO.h"
-#include "RLMarkup.h"
-#include "TRLData.h"
+#include "OrvRLFileIO.h"
+#include "OrvRLMarkup.h"
+#include "OrvTRLData.h"
 
 #include <algorithm>
 

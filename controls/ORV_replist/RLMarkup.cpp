@@ -1,4 +1,4 @@
-#include "RLMarkup.h"
+#include "OrvRLMarkup.h"
 
 #include <array>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "RLText.h"
+#include "OrvRLText.h"
 
 #include <algorithm>
 #include <bit>

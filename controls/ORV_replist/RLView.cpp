@@ -1,6 +1,6 @@
 // TReportListView: construction, structure, per-column settings, header rows,
 // scrolling and the forwarders to the data object.
-#include "TReportListView.h"
+#include "OrvTReportListView.h"
 
 #include <algorithm>
 #include <new>

@@ -1,7 +1,7 @@
 // TReportListView: sorting, header-click sorting and filtering.
-#include "TReportListView.h"
+#include "OrvTReportListView.h"
 
-#include "RLFilterExpr.h"
+#include "OrvRLFilterExpr.h"
 
 #include <QRegularExpression>
 

@@ -1,6 +1,6 @@
 // TReportListView: row and column selection, mouse, keys, wheel and the
 // in-place editor.
-#include "TReportListView.h"
+#include "OrvTReportListView.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // TReportListView: painting of cells, headers, the empty message and the
 // insertion line; column widths measured from the painted texts.
-#include "TReportListView.h"
+#include "OrvTReportListView.h"
 
 #include <QFontMetrics>
 

@@ -1,12 +1,12 @@
 // Finding and reading a stored table (format: docs/replist-xml.md), and the
 // check for one.
 
-#include "RLFileIO.h"
-#include "RLMarkup.h"
-#include "RLText.h"
-#include "RLXml.h"
-#include "RLXmlScanner.h"
-#include "TRLData.h"
+#include "OrvRLFileIO.h"
+#include "OrvRLMarkup.h"
+#include "OrvRLText.h"
+#include "OrvRLXml.h"
+#include "OrvRLXmlScanner.h"
+#include "OrvTRLData.h"
 
 #include <QFile>
 #include <QIODevice>

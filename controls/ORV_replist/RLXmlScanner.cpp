@@ -1,8 +1,8 @@
-#include "RLXmlScanner.h"
+#include "OrvRLXmlScanner.h"
 
-#include "RLMarkup.h"
-#include "RLText.h"
-#include "TRLData.h"
+#include "OrvRLMarkup.h"
+#include "OrvRLText.h"
+#include "OrvTRLData.h"
 
 #include <algorithm>
 #include <array>

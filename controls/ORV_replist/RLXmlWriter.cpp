@@ -1,9 +1,9 @@
 // Writing the XML form of the table (format: docs/replist-xml.md).
 
-#include "RLMarkup.h"
-#include "RLText.h"
-#include "RLXml.h"
-#include "TRLData.h"
+#include "OrvRLMarkup.h"
+#include "OrvRLText.h"
+#include "OrvRLXml.h"
+#include "OrvTRLData.h"
 
 #include <QIODevice>
 #include <QStringDecoder>

@@ -1,6 +1,6 @@
-#include "TRLData.h"
+#include "OrvTRLData.h"
 
-#include "RLText.h"
+#include "OrvRLText.h"
 
 #include <algorithm>
 #include <new>

@@ -13,5 +13,5 @@ public:
 
 }  // namespace orv
 
-#include "TBitFld.h"
-#include "TStringArray.h"
+#include "OrvTBitFld.h"
+#include "OrvTStringArray.h"

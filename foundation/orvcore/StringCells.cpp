@@ -1,4 +1,4 @@
-#include "StringCells.h"
+#include "OrvStringCells.h"
 
 #include <algorithm>
 #include <cstdint>

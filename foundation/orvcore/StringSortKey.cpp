@@ -1,4 +1,4 @@
-#include "StringSortKey.h"
+#include "OrvStringSortKey.h"
 
 #include <QChar>
 

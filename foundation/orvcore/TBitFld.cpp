@@ -1,4 +1,4 @@
-#include "TBitFld.h"
+#include "OrvTBitFld.h"
 
 #include <algorithm>
 #include <bit>

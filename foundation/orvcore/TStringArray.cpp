@@ -1,7 +1,7 @@
-#include "TStringArray.h"
+#include "OrvTStringArray.h"
 
 #include "ORV_dstruct.h"
-#include "StringSortKey.h"
+#include "OrvStringSortKey.h"
 
 #include <algorithm>
 #include <cstdint>

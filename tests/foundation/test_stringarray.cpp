@@ -4,7 +4,7 @@
 
 #include <QStringList>
 
-#include <StringCells.h>
+#include <OrvStringCells.h>
 
 #include <random>
 #include <string>

@@ -14,7 +14,7 @@
 // taLeftJustify, tlTop. A transparent label shows its parent wherever it
 // draws nothing.
 
-#include "TControl.h"
+#include "OrvTControl.h"
 
 namespace orv {
 

@@ -16,8 +16,8 @@
 // once. Alt+Down or F4 opens it, a click on the button toggles it; in the
 // list Enter or a click takes the value, Escape closes it unchanged.
 
-#include "GridTypes.h"
-#include "TCustomEdit.h"
+#include "OrvGridTypes.h"
+#include "OrvTCustomEdit.h"
 
 class QListWidget;
 class QAction;

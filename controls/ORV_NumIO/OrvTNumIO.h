@@ -22,9 +22,9 @@
 // to where it was before that change; after reformatting it stays at its
 // position (clamped to the new text).
 
-#include "NumText.h"
+#include "OrvNumText.h"
 
-#include <TCustomEdit.h>
+#include <OrvTCustomEdit.h>
 
 namespace orv {
 

@@ -41,7 +41,7 @@
 // heap block of its size in addition.
 
 #include "ORV_orvbase.h"
-#include "StringCells.h"
+#include "OrvStringCells.h"
 
 #include <QByteArrayView>
 

@@ -26,7 +26,7 @@
 // EORVNumIO2Error "Component \"<Name>\": no timer available" when no timer
 // can be made.
 
-#include "NumText.h"
+#include "OrvNumText.h"
 
 #include <orvcore.h>
 #include <orvplatform.h>

@@ -14,7 +14,7 @@
 // chunk, then each group of rows with an equal chunk by the next one, and so
 // on; rows with equal keys are ordered by a rank (their previous position).
 
-#include "StringCells.h"
+#include "OrvStringCells.h"
 
 #include <cstdint>
 #include <vector>

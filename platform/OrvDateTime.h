@@ -7,7 +7,7 @@
 // The valid range is 0001-01-01 to 9999-12-31; EncodeDate, EncodeTime and
 // FormatDateTime raise EConvertError outside it.
 
-#include "TObject.h"
+#include "OrvTObject.h"
 
 #include <cstdint>
 

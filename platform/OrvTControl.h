@@ -13,7 +13,7 @@
 // call Paint() directly; paintEvent calls Paint() when the control was
 // invalidated and then copies the surface to the screen.
 
-#include "TCanvas.h"
+#include "OrvTCanvas.h"
 
 #include <QWidget>
 

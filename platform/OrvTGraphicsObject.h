@@ -1,7 +1,7 @@
 #pragma once
 // TFont, TPen and TBrush: drawing attributes with a change notification.
 
-#include "TObject.h"
+#include "OrvTObject.h"
 
 #include <QFont>
 

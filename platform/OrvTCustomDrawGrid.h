@@ -10,7 +10,7 @@
 // ARow, Value) receives it after every change. OnTopLeftChanged fires after
 // the view scrolled.
 
-#include "TCustomGrid.h"
+#include "OrvTCustomGrid.h"
 
 namespace orv {
 

@@ -32,7 +32,7 @@
 // (RLClipboard.cpp). Every file is saved beside the target and renamed over
 // it, so a failed save leaves an existing file as it was.
 
-#include "RLTypes.h"
+#include "OrvRLTypes.h"
 
 #include <QList>
 #include <QObject>

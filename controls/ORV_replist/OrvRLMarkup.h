@@ -1,7 +1,7 @@
 #pragma once
 // Escaping of text for XML and HTML, and reading XML character references.
 
-#include "RLFileIO.h"
+#include "OrvRLFileIO.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

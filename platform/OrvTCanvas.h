@@ -34,7 +34,7 @@
 // copying, resizing or replacing the image (the pixel operations here flush
 // by themselves).
 
-#include "TGraphicsObject.h"
+#include "OrvTGraphicsObject.h"
 
 #include <QImage>
 #include <QList>

@@ -3,7 +3,7 @@
 // TCustomDrawGrid) and their in-place editor.
 
 #include "OrvTypes.h"
-#include "TObject.h"
+#include "OrvTObject.h"
 
 #include <QStringList>
 

@@ -47,9 +47,9 @@
 // CreateEditor makes the editor (a TInplaceEdit, or a TInplaceEditList for
 // pick lists).
 
-#include "GridAxis.h"
-#include "GridTypes.h"
-#include "TControl.h"
+#include "OrvGridAxis.h"
+#include "OrvGridTypes.h"
+#include "OrvTControl.h"
 
 class QScrollBar;
 

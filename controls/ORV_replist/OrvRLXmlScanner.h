@@ -6,7 +6,7 @@
 // CDATA sections, comments and processing instructions; elements with
 // unknown names are skipped with everything inside them.
 
-#include "RLXml.h"
+#include "OrvRLXml.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -3,7 +3,7 @@
 // (chosen by the file name's extension when saving, by content when loading),
 // and loads the library's own bitmaps by resource name.
 
-#include "TCanvas.h"
+#include "OrvTCanvas.h"
 
 namespace orv {
 

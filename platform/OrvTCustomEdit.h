@@ -4,7 +4,7 @@
 // its base version fires OnChange. Keys typed into the box reach KeyDown,
 // KeyPress and KeyUp (and their events) before the box handles them.
 
-#include "TControl.h"
+#include "OrvTControl.h"
 
 class QLineEdit;
 

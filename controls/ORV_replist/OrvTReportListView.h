@@ -33,8 +33,8 @@
 // OnPercentDone, OnBeforeSortExchange, OnBeforeHTMLExport, each with the
 // view as Sender. OnRequestEditFormat is held for the row editor.
 
-#include "RLTypes.h"
-#include "TRLData.h"
+#include "OrvRLTypes.h"
+#include "OrvTRLData.h"
 
 #include <orvplatform.h>
 
