@@ -8,6 +8,19 @@
 // enabling, font changes, resizing and showing reach SetEnabled, FontChanged,
 // Resize and VisibleChanged whichever side made the change.
 //
+// Size: SetBounds, SetWidth and SetHeight take effect at once, shown or not:
+// Resize() runs before they return, also on a control that was never shown
+// (Qt itself holds back the resize event of a hidden widget until it is
+// shown; the control then does not get it a second time). Qt's own resize()
+// and setGeometry() on a hidden control keep Qt's rule: Resize() runs when
+// the control is shown.
+//
+// Layouts: sizeHint() is the control's natural size, the size it is created
+// with (controls that size themselves, such as with AutoSize, report that
+// size instead), never less than minimumSizeHint(), the least the control
+// can draw in. Each control sets a size policy saying which way it may grow;
+// a size given by a layout reaches Resize() like any other.
+//
 // A self-drawn control (TGraphicControl, TCustomControl) owns a surface, an
 // image of its client size. Canvas() draws on it at any time, so a setter may
 // call Paint() directly; paintEvent calls Paint() when the control was
@@ -59,6 +72,8 @@ public:
   void SetParent(QWidget* AParent);
   // True once the control has been shown (its window exists).
   bool HandleAllocated() const { return FHandleAllocated; }
+  // The natural size, at least minimumSizeHint(); see the class comment.
+  QSize sizeHint() const override;
 
   TFont* Font() { return &FFont; }
   TColor Color() const { return FColor; }
@@ -108,6 +123,8 @@ public:
   virtual void DoExit();
 
 protected:
+  // Sets the size the control is created with, which is also its natural size.
+  void SetInitialSize(int AWidth, int AHeight);
   // Called once, when the control's window first exists (first shown).
   virtual void CreateWnd();
   // Called after the size changed (the surface already has the new size).
@@ -149,6 +166,7 @@ private:
   TFont FFont;
   TColor FColor = clBtnFace;
   TCursor FCursor = crDefault;
+  QSize FNaturalSize;
   QImage FSurface;
   std::unique_ptr<TCanvas> FCanvas;
   bool FSelfDrawn = false;

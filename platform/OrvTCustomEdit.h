@@ -3,6 +3,8 @@
 // Change() runs after every change of the text, whether typed or set by code;
 // its base version fires OnChange. Keys typed into the box reach KeyDown,
 // KeyPress and KeyUp (and their events) before the box handles them.
+// Natural size 121 pixels by the line edit's height; in a layout it grows
+// sideways only and needs what the line edit needs.
 
 #include "OrvTControl.h"
 

@@ -46,6 +46,9 @@
 // the focus. GetEditStyle chooses a plain editor or a pick list per cell;
 // CreateEditor makes the editor (a TInplaceEdit, or a TInplaceEditList for
 // pick lists).
+//
+// Natural size 320 x 120; in a layout the grid grows both ways and needs at
+// least room for its frame and scroll bars.
 
 #include "OrvGridAxis.h"
 #include "OrvGridTypes.h"
@@ -117,6 +120,8 @@ public:
   void SetBorderStyle(TBorderStyle Value);
   // Width of the frame around the cells: 1 with bsSingle, 0 with bsNone.
   int BorderWidth() const { return FBorderStyle == bsSingle ? 1 : 0; }
+  // The frame and the least size of both scroll bars.
+  QSize minimumSizeHint() const override;
 
   // ---- scrolling
   // First scrolling row and column shown; clamped so that the view is never

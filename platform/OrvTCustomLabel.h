@@ -8,7 +8,8 @@
 // one pixel right and down, button shadow on top) while disabled; with
 // DT_CALCRECT it only sets the rectangle to the caption's size. With
 // AutoSize, a change of caption or font resizes the control to its text
-// (taRightJustify keeps the right edge in place).
+// (taRightJustify keeps the right edge in place); that text size is also
+// what the label asks of a layout (sizeHint and minimumSizeHint).
 //
 // Defaults: empty caption, Color clBtnFace, not transparent, AutoSize on,
 // taLeftJustify, tlTop. A transparent label shows its parent wherever it
@@ -17,8 +18,6 @@
 #include "OrvTControl.h"
 
 namespace orv {
-
-enum TTextLayout { tlTop, tlCenter, tlBottom };
 
 // Flags of DoDrawText (the values of the system's text output).
 constexpr int DT_LEFT = 0x0000, DT_CENTER = 0x0001, DT_RIGHT = 0x0002, DT_VCENTER = 0x0004,
@@ -32,7 +31,7 @@ class TCustomLabel : public TGraphicControl {
   Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
   Q_PROPERTY(orv::TColor Color READ Color WRITE SetColor)
   Q_PROPERTY(orv::platform_enums::TAlignment Alignment READ Alignment WRITE SetAlignment)
-  Q_PROPERTY(orv::TTextLayout Layout READ Layout WRITE SetLayout)
+  Q_PROPERTY(orv::platform_enums::TTextLayout Layout READ Layout WRITE SetLayout)
 
 public:
   explicit TCustomLabel(TComponent* AOwner);
@@ -49,6 +48,9 @@ public:
   void SetLayout(TTextLayout Value);
 
   void Paint() override;
+  // With AutoSize, the size of the text as AutoSize last measured it.
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
 
 protected:
   // Writes the caption into Rect, or with DT_CALCRECT in Flags sets Rect to
@@ -62,6 +64,7 @@ protected:
 
 private:
   QString FCaption;
+  QSize FTextSize;  // measured by AdjustBounds
   bool FTransparent = false;
   bool FAutoSize = true;
   TAlignment FAlignment = taLeftJustify;

@@ -161,6 +161,10 @@ Q_NAMESPACE
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 Q_ENUM_NS(TAlignment)
 
+// Vertical placement of a label's text.
+enum TTextLayout { tlTop, tlCenter, tlBottom };
+Q_ENUM_NS(TTextLayout)
+
 }  // namespace platform_enums
 using namespace platform_enums;
 

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -50,7 +51,25 @@ TControl::~TControl() {
 }
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  const QSize old = size();
   setGeometry(ALeft, ATop, std::max(0, AWidth), std::max(0, AHeight));
+  // Qt holds back the resize event of a hidden widget until it is shown.
+  // Deliver it now and clear the mark, so that showing does not repeat it.
+  if (testAttribute(Qt::WA_PendingResizeEvent)) {
+    setAttribute(Qt::WA_PendingResizeEvent, false);
+    QResizeEvent e(size(), old);
+    QCoreApplication::sendEvent(this, &e);
+  }
+}
+
+void TControl::SetInitialSize(int AWidth, int AHeight) {
+  FNaturalSize = QSize(AWidth, AHeight);
+  SetBounds(Left(), Top(), AWidth, AHeight);
+}
+
+QSize TControl::sizeHint() const {
+  if (!FNaturalSize.isValid()) return QWidget::sizeHint();
+  return FNaturalSize.expandedTo(minimumSizeHint());
 }
 
 void TControl::SetEnabled(bool Value) {

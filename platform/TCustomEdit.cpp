@@ -16,7 +16,9 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TControl(AOwner), FEdit(new QLine
   setFocusProxy(FEdit);
   setFocusPolicy(Qt::StrongFocus);
   FEdit->installEventFilter(this);
-  resize(121, FEdit->sizeHint().height());
+  // Grows and shrinks as its line edit does: sideways only.
+  setSizePolicy(FEdit->sizePolicy());
+  SetInitialSize(121, FEdit->sizeHint().height());
   connect(FEdit, &QLineEdit::textChanged, this, [this] { Change(); });
 }
 

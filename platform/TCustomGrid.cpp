@@ -27,8 +27,15 @@ TCustomGrid::TCustomGrid(TComponent* AOwner)
   }
   connect(FVScroll, &QScrollBar::valueChanged, this, [this](int v) { ScrollTo(LeftCol(), v); });
   connect(FHScroll, &QScrollBar::valueChanged, this, [this](int v) { ScrollTo(v, TopRow()); });
-  resize(320, 120);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  SetInitialSize(320, 120);
   LayoutChanged();
+}
+
+QSize TCustomGrid::minimumSizeHint() const {
+  const int border = 2 * BorderWidth();
+  return QSize(border + FVScroll->sizeHint().width() + FHScroll->minimumSizeHint().width(),
+               border + FHScroll->sizeHint().height() + FVScroll->minimumSizeHint().height());
 }
 
 // The editor goes first, while the grid it reports to is still whole.

@@ -103,9 +103,17 @@ void TCustomLabel::AdjustBounds() {
   if (!FAutoSize || ComponentState().Contains(csLoading)) return;
   TRect r = ClientRect();
   DoDrawText(r, DrawTextFlags() | DT_CALCRECT);
+  FTextSize = QSize(r.Width(), r.Height());
+  updateGeometry();
   const int left = FAlignment == taRightJustify ? Left() + Width() - r.Width() : Left();
   SetBounds(left, Top(), r.Width(), r.Height());
 }
+
+QSize TCustomLabel::sizeHint() const {
+  return FAutoSize && FTextSize.isValid() ? FTextSize : TGraphicControl::sizeHint();
+}
+
+QSize TCustomLabel::minimumSizeHint() const { return FAutoSize ? FTextSize : TGraphicControl::minimumSizeHint(); }
 
 void TCustomLabel::FontChanged() {
   AdjustBounds();

@@ -16,6 +16,10 @@
 // Defaults: 160 x 28, itFloat with 2 decimals, range 0..1000, LeftSpace 35,
 // TextBoxWidth 80, centred number, sunken box, no buttons, gauge or freeze box.
 //
+// In a layout the field keeps its natural height (the AutoSize height with
+// AutoSize) and may grow sideways; it needs at least the width of its input
+// box and spin buttons.
+//
 // Events: OnChange after a keystroke that changed the buffer, after a spin
 // button click, after a freeze box toggle by the mouse, and at mouse-up after
 // a gauge click or drag; OnGaugeChange on each gauge drag step with the new
@@ -289,6 +293,12 @@ public:
   int CharPosToXCoords(int N) const;
   int XCoordsToCharPos(int X) const;
 
+  // ---- layouts
+  // The natural size 160 x 28; with AutoSize the height AutoSize gives.
+  QSize sizeHint() const override;
+  // The input box (with the spin buttons when shown) and the least height, 18.
+  QSize minimumSizeHint() const override;
+
   // ---- framework
   void SetFocus() override;
   // Fires OnChange.
@@ -314,6 +324,8 @@ protected:
   void Resize() override;
 
 private:
+  // The natural or least size changed: tells the layout, then repaints.
+  void Relayout();
   // Painting pieces.
   int TextWidthOf(const QString& S) const;
   int LineHeight() const;

@@ -28,7 +28,8 @@ constexpr int kMinHeight = 18;
 TNumIO2::TNumIO2(TComponent* AOwner)
     : TCustomControl(AOwner), FCaretTimerH(nullptr, &DeallocateHWnd) {
   setMinimumHeight(kMinHeight);
-  SetBounds(Left(), Top(), 160, 28);
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  SetInitialSize(160, 28);
   FButHeight = Height();
   SetWantTabs(true);
   setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -49,6 +50,21 @@ void TNumIO2::CreateWnd() {
   Invalidate();
 }
 
+QSize TNumIO2::sizeHint() const {
+  QSize s = TCustomControl::sizeHint();
+  if (FAutoSize) s.setHeight(std::max(kMinHeight, LineHeight() + 6));
+  return s;
+}
+
+QSize TNumIO2::minimumSizeHint() const {
+  return QSize(FButVisible ? ButtonRect().Right : BoxRect().Right, kMinHeight);
+}
+
+void TNumIO2::Relayout() {
+  updateGeometry();
+  Repaint();
+}
+
 void TNumIO2::Resize() {
   // The height never drops below 18 (minimumHeight); the buttons follow it down.
   FButHeight = std::min(FButHeight, Height());
@@ -67,11 +83,11 @@ void TNumIO2::SetLeftTextAlignment(TAlignment Value) {
 
 void TNumIO2::SetLeftSpace(int Value) {
   if (Value < 0) return;
-  if (Store(FLeftSpace, std::min(Value, Width()))) Repaint();
+  if (Store(FLeftSpace, std::min(Value, Width()))) Relayout();
 }
 
 void TNumIO2::SetTextBoxWidth(int Value) {
-  if (Store(FTextBoxWidth, Value)) Repaint();
+  if (Store(FTextBoxWidth, Value)) Relayout();
 }
 
 void TNumIO2::SetAlignment(TAlignment Value) {
@@ -125,7 +141,7 @@ void TNumIO2::SetColorScheme(TColorScheme Value) {
 }
 
 void TNumIO2::SetButVisible(bool Value) {
-  if (Store(FButVisible, Value)) Repaint();
+  if (Store(FButVisible, Value)) Relayout();
 }
 
 void TNumIO2::SetBut3D(bool Value) {
@@ -133,7 +149,7 @@ void TNumIO2::SetBut3D(bool Value) {
 }
 
 void TNumIO2::SetButWidth(int Value) {
-  if (Store(FButWidth, std::clamp(Value, 8, 50))) Repaint();
+  if (Store(FButWidth, std::clamp(Value, 8, 50))) Relayout();
 }
 
 void TNumIO2::SetButHeight(int Value) {
@@ -141,7 +157,7 @@ void TNumIO2::SetButHeight(int Value) {
 }
 
 void TNumIO2::SetButSpace(int Value) {
-  if (Store(FButSpace, std::clamp(Value, 0, 50))) Repaint();
+  if (Store(FButSpace, std::clamp(Value, 0, 50))) Relayout();
 }
 
 void TNumIO2::SetButColor(TColor Value) {
@@ -222,7 +238,7 @@ void TNumIO2::SetGaugeColorFrame(TColor Value) {
 }
 
 void TNumIO2::SetAutoSize(bool Value) {
-  if (Store(FAutoSize, Value)) Repaint();
+  if (Store(FAutoSize, Value)) Relayout();
 }
 
 void TNumIO2::SetHideSelection(bool Value) {

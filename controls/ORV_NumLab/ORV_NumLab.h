@@ -38,6 +38,9 @@
 // Transparent: the control is combined with what its parent shows by a
 // bitwise AND, so its white background lets the parent through while the box
 // stays opaque. Setters repaint; equal values change nothing.
+//
+// In a layout the label keeps its natural height and may grow sideways; it
+// needs at least the width of the box and the height of a text row in it.
 
 #include <orvcore.h>
 
@@ -83,12 +86,12 @@ class TNumLab : public TGraphicControl {
   Q_PROPERTY(orv::platform_enums::TAlignment Alignment READ Alignment WRITE SetAlignment)
   Q_PROPERTY(int LeftSpace READ LeftSpace WRITE SetLeftSpace)
   Q_PROPERTY(int LabelWidth READ LabelWidth WRITE SetLabelWidth)
-  Q_PROPERTY(orv::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+  Q_PROPERTY(orv::core_enums::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
   Q_PROPERTY(orv::TColor ColorLabText READ ColorLabText WRITE SetColorLabText)
   Q_PROPERTY(orv::TColor ColorLabBakG READ ColorLabBakG WRITE SetColorLabBakG)
   Q_PROPERTY(orv::TColor ColorOutText READ ColorOutText WRITE SetColorOutText)
   Q_PROPERTY(orv::TColor ColorOutBakG READ ColorOutBakG WRITE SetColorOutBakG)
-  Q_PROPERTY(orv::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
+  Q_PROPERTY(orv::core_enums::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
   Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
 
 public:
@@ -166,6 +169,8 @@ public:
   TRect NumberClipRect() const;
   // The part of the box that stays opaque when Transparent.
   TRect OpaqueBoxRect() const;
+  // The box, and a text row inside its frame.
+  QSize minimumSizeHint() const override;
   // 0 left of the box, 1 over it, 2 right of it.
   int MouseAreaAt(int X) const;
   int MouseAreaCode() const { return FMouseAreaCode; }

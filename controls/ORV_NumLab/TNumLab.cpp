@@ -1,5 +1,6 @@
 #include "ORV_NumLab.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -21,7 +22,10 @@ void Update(TNumLab* Self, T& Field, const T& Value) {
 
 }  // namespace
 
-TNumLab::TNumLab(TComponent* AOwner) : TGraphicControl(AOwner) { resize(160, 28); }
+TNumLab::TNumLab(TComponent* AOwner) : TGraphicControl(AOwner) {
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  SetInitialSize(160, 28);
+}
 
 // ---------------------------------------------------------------- properties
 
@@ -47,10 +51,14 @@ void TNumLab::SetAlignment(TAlignment Value) { Update(this, FAlignment, Value); 
 
 void TNumLab::SetLeftSpace(int Value) {
   if (Value < 0) return;
+  updateGeometry();
   Update(this, FLeftSpace, std::min(Value, Width()));
 }
 
-void TNumLab::SetLabelWidth(int Value) { Update(this, FLabelWidth, Value); }
+void TNumLab::SetLabelWidth(int Value) {
+  updateGeometry();
+  Update(this, FLabelWidth, Value);
+}
 void TNumLab::SetFrameStyle(TFrameStyle Value) { Update(this, FFrameStyle, Value); }
 void TNumLab::SetColorLabText(TColor Value) { Update(this, FColorLabText, Value); }
 void TNumLab::SetColorLabBakG(TColor Value) { Update(this, FColorLabBakG, Value); }
@@ -155,6 +163,10 @@ int TNumLab::NumberX(int TextWidth) const {
 }
 
 TRect TNumLab::BoxRect() const { return TRect(FLeftSpace + 1, 0, FLeftSpace + FLabelWidth + 1, Height() - 1); }
+
+QSize TNumLab::minimumSizeHint() const {
+  return QSize(BoxRect().Right, QFontMetrics(font()).height() + 6);
+}
 
 TRect TNumLab::NumberClipRect() const {
   return TRect(FLeftSpace + 3, 2, FLeftSpace + FLabelWidth - 1, Height() - 3);

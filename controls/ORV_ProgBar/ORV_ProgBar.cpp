@@ -7,7 +7,8 @@ namespace orv {
 TProgBar::TProgBar(TComponent* AOwner) : TGraphicControl(AOwner) {
   FWnd = AllocateHWnd([this](TMessage& Msg) { WndProc(Msg); });
   FillColorTable();
-  SetBounds(Left(), Top(), 300, 28);
+  FollowDirection();
+  SetInitialSize(300, 28);
 }
 
 TProgBar::~TProgBar() { DeallocateHWnd(FWnd); }
@@ -41,7 +42,24 @@ void TProgBar::SetRange(double min, double max) {
 void TProgBar::SetDirection(TDirection Value) {
   if (Value == FDirection) return;
   FDirection = Value;
+  FollowDirection();
   Paint();
+}
+
+void TProgBar::FollowDirection() {
+  if (GrowsVertically())
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+  else
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+QSize TProgBar::sizeHint() const {
+  const QSize s = TGraphicControl::sizeHint();
+  return GrowsVertically() ? s.transposed().expandedTo(minimumSizeHint()) : s;
+}
+
+QSize TProgBar::minimumSizeHint() const {
+  return QSize(FMarginLeft + FMarginRight + 1, FMarginTop + FMarginBottom + 1);
 }
 
 // ------------------------------------------------------------------ colours
@@ -121,6 +139,7 @@ void TProgBar::SetGridDist(int Value) {
 void TProgBar::SetMargin(int& Field, int Value) {
   if (Value == Field) return;
   Field = Value;
+  updateGeometry();
   Paint();
 }
 
@@ -285,6 +304,7 @@ void TProgBar::Assign(TPersistent* Source) {
   FColBlackLine = s->FColBlackLine;
   FColorScheme = s->FColorScheme;
   FDirection = s->FDirection;
+  FollowDirection();
   FColorMin = s->FColorMin;
   FColorMax = s->FColorMax;
   FBarColorArray = s->FBarColorArray;

@@ -26,6 +26,10 @@
 // AutoInc adds AutoIncStep to Value after StartInterval ms and then every
 // RepeatInterval ms, firing OnAutoInc after each step; it raises EORVProgBar
 // when no timer is available. Default size 300 x 28.
+//
+// In a layout a bar keeps its natural thickness and may grow along its
+// Direction: 300 x 28 for a bar that grows sideways, 28 x 300 for one that
+// grows up or down. It needs at least its margins and one pixel.
 
 #include <orvcore.h>
 #include <orvplatform.h>
@@ -184,6 +188,11 @@ public:
   // Top-left point of a value text of the given size, turned by TextAngle.
   TPoint TextOrigin(int TextWidth, int TextHeight) const;
 
+  // The natural size, turned for a bar that grows up or down.
+  QSize sizeHint() const override;
+  // The margins and one pixel of bar.
+  QSize minimumSizeHint() const override;
+
   void Assign(TPersistent* Source) override;
   void Paint() override;
 
@@ -196,6 +205,8 @@ private:
   void WndProc(TMessage& Msg);
   void ArmTimer(int Interval);
   void FillColorTable();
+  // The size policy: a bar grows along its direction only.
+  void FollowDirection();
   void SetMargin(int& Field, int Value);
   // Along Direction: the pixel line of the bar's f-th line is Origin + Step * f.
   int LineOrigin() const;

@@ -20,7 +20,8 @@ int MoveOffset(int Offset, int Delta) {
 
 TRasterLab::TRasterLab(TComponent* AOwner) : TGraphicControl(AOwner), FCMat(BuiltInCharMatrix()) {
   FWnd = AllocateHWnd([this](TMessage& Msg) { WndProc(Msg); });
-  SetBounds(Left(), Top(), 400, 68);
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  SetInitialSize(400, 68);
   Font()->SetName(QStringLiteral("default"));
   Font()->SetSize(8);
 }
@@ -138,8 +139,21 @@ void TRasterLab::SetAutoCenter(bool Value) {
   Paint();
 }
 
+int TRasterLab::FittedHeight() const { return FrameWidth() + Pitch() * FCMat.FontHeight; }
+
+QSize TRasterLab::sizeHint() const {
+  QSize s = TGraphicControl::sizeHint();
+  if (FAutoHeight) s.setHeight(FittedHeight());
+  return s;
+}
+
+QSize TRasterLab::minimumSizeHint() const {
+  return QSize(2 * FrameWidth() + Pitch() * (FCMat.FontWidth + 1), FittedHeight());
+}
+
 void TRasterLab::ApplyAutoHeight() {
-  if (FAutoHeight) SetHeight(FrameWidth() + Pitch() * FCMat.FontHeight);
+  updateGeometry();  // the fitted height may have changed
+  if (FAutoHeight) SetHeight(FittedHeight());
 }
 
 void TRasterLab::ApplyAutoCenter() {

@@ -28,7 +28,8 @@
 // every step. Scrolling raises EORVRasterLabError when no timer is available
 // and does not run in the form designer. AutoHeight fits the height to the
 // font, AutoCenter centres the text horizontally (also after resizing).
-// Default size 400 x 68.
+// Default size 400 x 68. In a layout the display keeps its natural height
+// (the fitted height with AutoHeight) and may grow sideways.
 
 #include "OrvTRDCharMatrix.h"
 
@@ -135,6 +136,12 @@ public:
   // Frame thickness: 0 without a frame, 1 for the simple, sunken and raised
   // frames, 2 for the etched and bump ones.
   int FrameWidth() const;
+  // The height AutoHeight gives: the frame and the font's dot rows.
+  int FittedHeight() const;
+  // The natural size 400 x 68, with AutoHeight the fitted height.
+  QSize sizeHint() const override;
+  // One character cell in the frame, the fitted height.
+  QSize minimumSizeHint() const override;
 
   void Assign(TPersistent* Source) override;
   void Paint() override;

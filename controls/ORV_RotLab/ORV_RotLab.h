@@ -10,9 +10,13 @@
 // transparency are the label's; the control is transparent by default and
 // draws only the text and the frame (fsSunken) over its parent.
 //
-// Defaults: size 200 x 200, font Arial 11 pt, TextAngle 0, anchor (10, 10)
-// until recentred, taCenter, AntiAlias on. Setters redraw: painting at once,
-// or invalidating when transparent.
+// Defaults: size 200 x 200, font Arial 11 pt, TextAngle 0, anchor at the
+// centre (AutoCenter), taCenter, AntiAlias on. Setters redraw: painting at
+// once, or invalidating when transparent.
+//
+// The label's AutoSize does not apply: the control keeps the size it is
+// given. In a layout its natural size is 200 x 200; it may grow and shrink
+// both ways down to the turned caption plus the frame.
 
 #include <orvcore.h>
 
@@ -26,7 +30,7 @@ class TRotLab : public TCustomLabel {
   Q_PROPERTY(bool AutoCenter READ AutoCenter WRITE SetAutoCenter)
   Q_PROPERTY(orv::platform_enums::TAlignment Alignment READ Alignment WRITE SetAlignment)
   Q_PROPERTY(bool AntiAlias READ AntiAlias WRITE SetAntiAlias)
-  Q_PROPERTY(orv::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+  Q_PROPERTY(orv::core_enums::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
 
 public:
   explicit TRotLab(TComponent* AOwner);
@@ -55,6 +59,8 @@ public:
 
   void Assign(TPersistent* Source) override;
   void Paint() override;
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
 
   // The top-left origin of the rotated text for a text of TextWidth x
   // TextHeight pixels, so that the aligned point lies on the anchor.

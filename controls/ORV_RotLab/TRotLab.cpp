@@ -1,12 +1,15 @@
 #include "ORV_RotLab.h"
 
+#include <QFontMetrics>
+#include <QTransform>
+
 #include <cmath>
 #include <numbers>
 
 namespace orv {
 
 TRotLab::TRotLab(TComponent* AOwner) : TCustomLabel(AOwner) {
-  resize(200, 200);
+  SetInitialSize(200, 200);
   Font()->SetName(QStringLiteral("Arial"));
   Font()->SetSize(11);
   TCustomLabel::SetAlignment(taCenter);
@@ -23,6 +26,7 @@ void TRotLab::Redraw() {
 void TRotLab::SetTextAngle(int Value) {
   if (Value == FTextAngle) return;
   FTextAngle = Value;
+  updateGeometry();
   Redraw();
 }
 
@@ -83,6 +87,14 @@ void TRotLab::ProcessResize(TObject*) {
 void TRotLab::Resize() {
   ProcessResize(this);
   TCustomLabel::Resize();
+}
+
+QSize TRotLab::sizeHint() const { return TControl::sizeHint(); }
+
+QSize TRotLab::minimumSizeHint() const {
+  const QFontMetrics fm(font());
+  const QRectF text = QTransform().rotate(-FTextAngle).mapRect(QRectF(0, 0, fm.horizontalAdvance(Caption()), fm.height()));
+  return QSize(int(std::ceil(text.width())) + 4, int(std::ceil(text.height())) + 4);
 }
 
 void TRotLab::Assign(TPersistent* Source) {

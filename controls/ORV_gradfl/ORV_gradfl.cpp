@@ -15,7 +15,12 @@ QList<int> BandBoundaries(int Extent, int N) {
 
 }  // namespace
 
-TGradFill::TGradFill(TComponent* AOwner) : TGraphicControl(AOwner) { SetBounds(Left(), Top(), 121, 121); }
+TGradFill::TGradFill(TComponent* AOwner) : TGraphicControl(AOwner) { SetInitialSize(121, 121); }
+
+QSize TGradFill::minimumSizeHint() const {
+  const bool stacked = FGradType == gtHoriz || FGradType == gtMidBandHoriz;
+  return stacked ? QSize(1, FNrColors) : QSize(FNrColors, 1);
+}
 
 void TGradFill::SetColorFirst(TColor Value) {
   FColorFirst = Value;
@@ -38,11 +43,13 @@ void TGradFill::SetColorFlipped(bool Value) {
 
 void TGradFill::SetFillType(TGradType Value) {
   FGradType = Value;
+  updateGeometry();
   Invalidate();
 }
 
 void TGradFill::SetNrColors(int Value) {
   FNrColors = std::clamp(Value, 1, 255);
+  updateGeometry();
   Invalidate();
 }
 

@@ -12,7 +12,8 @@
 // horizontal band layout, vertical lines at those of the vertical layout, or
 // both, whatever FillType is. FrameStyle frames the control (default none).
 // Every setter invalidates; OnPaint fires after every paint. Default size
-// 121 x 121.
+// 121 x 121, also its natural size in a layout, where it may grow and shrink
+// both ways down to one pixel per band.
 
 #include <orvcore.h>
 #include <orvplatform.h>
@@ -70,6 +71,8 @@ public:
   QList<int> GridColumns() const;
 
   void Paint() override;
+  // One pixel per band across the bands.
+  QSize minimumSizeHint() const override;
 
 private:
   TColor FColorFirst = 0x000080;

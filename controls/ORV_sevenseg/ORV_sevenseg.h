@@ -17,6 +17,9 @@
 //
 // Defaults: caption "8.8.8.8.", 4 digits, red segments on $333333, Margin 8,
 // InterDigDist 2, frame style fsSunken, size 216 x 76.
+//
+// In a layout the display's natural size is 216 x 76; the glyphs follow the
+// size, so it may grow and shrink both ways, down to glyphs of 5 x 7 pixels.
 
 #include <orvcore.h>
 
@@ -35,8 +38,8 @@ class TSevenSeg : public TGraphicControl {
   Q_PROPERTY(orv::TColor ColorBackGnd READ ColorBackGnd WRITE SetColorBackGnd)
   Q_PROPERTY(int Margin READ Margin WRITE SetMargin)
   Q_PROPERTY(int InterDigDist READ InterDigDist WRITE SetInterDigDist)
-  Q_PROPERTY(orv::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
-  Q_PROPERTY(orv::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
+  Q_PROPERTY(orv::core_enums::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+  Q_PROPERTY(orv::core_enums::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
 
 public:
   explicit TSevenSeg(TComponent* AOwner);
@@ -105,6 +108,8 @@ public:
   // Where digit J (0-based) is drawn, and the part of it the decimal point covers.
   TRect DigitRect(int J) const;
   TRect DotRect(int J) const;
+  // Margins and NumDigits glyphs of the least legible size.
+  QSize minimumSizeHint() const override;
 
 protected:
   void AssignTo(TPersistent* Dest) override;

@@ -14,6 +14,9 @@ std::unique_ptr<TBitmap> LoadSegment(const char* Name) {
 
 bool IsPoint(QChar Ch) { return Ch == QLatin1Char('.') || Ch == QLatin1Char(','); }
 
+// The smallest glyph that still reads as seven segments.
+constexpr int kLeastGlyphWidth = 5, kLeastGlyphHeight = 7;
+
 }  // namespace
 
 TSevenSeg::TSevenSeg(TComponent* AOwner)
@@ -28,8 +31,8 @@ TSevenSeg::TSevenSeg(TComponent* AOwner)
       SegColon(LoadSegment("SEGCOLON")) {
   DigImg->SetPixelFormat(pf32bit);
   SegColon->SetPixelFormat(pf32bit);
-  resize(216, 76);
-  CreateImageCache();
+  // The strip is built by the resize to the initial size.
+  SetInitialSize(216, 76);
 }
 
 TSevenSeg::~TSevenSeg() = default;
@@ -52,15 +55,22 @@ void TSevenSeg::SetCaption(const QString& Value) {
 
 void TSevenSeg::SetNumDigits(int Value) {
   if (Value < 1 || Value > 32) return;
+  updateGeometry();
   UpdateCached(FNumDigits, Value);
 }
 
 void TSevenSeg::SetColorText(TColor Value) { UpdateCached(FColorText, Value); }
 void TSevenSeg::SetColorBackGnd(TColor Value) { UpdateCached(FColorBackGnd, Value); }
 
-void TSevenSeg::SetMargin(int Value) { UpdateCached(FMargin, std::clamp(Value, 0, std::max(0, Height() / 2 - 1))); }
+void TSevenSeg::SetMargin(int Value) {
+  updateGeometry();
+  UpdateCached(FMargin, std::clamp(Value, 0, std::max(0, Height() / 2 - 1)));
+}
 
-void TSevenSeg::SetInterDigDist(int Value) { UpdateCached(FInterDigDist, std::min(Value, 255)); }
+void TSevenSeg::SetInterDigDist(int Value) {
+  updateGeometry();
+  UpdateCached(FInterDigDist, std::min(Value, 255));
+}
 
 void TSevenSeg::SetFrameStyle(TFrameStyle Value) {
   if (Value == FFrameStyle) return;
@@ -134,6 +144,10 @@ QList<TSevenSeg::TDigit> TSevenSeg::CaptionDigits() const {
     digits.append(d);
   }
   return digits;
+}
+
+QSize TSevenSeg::minimumSizeHint() const {
+  return QSize(2 * FMargin + FNumDigits * (kLeastGlyphWidth + FInterDigDist), 2 * FMargin + kLeastGlyphHeight);
 }
 
 int TSevenSeg::GlyphWidth() const { return (Width() - 2 * FMargin) / FNumDigits - FInterDigDist; }
