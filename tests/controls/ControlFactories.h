@@ -1,0 +1,33 @@
+#pragma once
+// One factory per class the control units publish, for the tests that walk
+// every control: a new unit adds its classes here.
+
+#include <orvpanels.h>
+
+#include <functional>
+#include <vector>
+
+namespace orv::test {
+
+struct TControlFactory {
+  const char* ClassName;
+  std::function<QObject*()> Make;
+};
+
+inline const std::vector<TControlFactory>& UnitClasses() {
+  static const std::vector<TControlFactory> list = {
+      {"orv::TNumIO", [] { return new TNumIO(nullptr); }},
+      {"orv::TNumIO2", [] { return new TNumIO2(nullptr); }},
+      {"orv::TRLData", [] { return new TRLData(nullptr); }},
+      {"orv::TReportListView", [] { return new TReportListView(nullptr); }},
+      {"orv::TNumLab", [] { return new TNumLab(nullptr); }},
+      {"orv::TSevenSeg", [] { return new TSevenSeg(nullptr); }},
+      {"orv::TRotLab", [] { return new TRotLab(nullptr); }},
+      {"orv::TRasterLab", [] { return new TRasterLab(nullptr); }},
+      {"orv::TProgBar", [] { return new TProgBar(nullptr); }},
+      {"orv::TGradFill", [] { return new TGradFill(nullptr); }},
+  };
+  return list;
+}
+
+}  // namespace orv::test
