@@ -18,8 +18,6 @@
 
 namespace orv {
 
-enum TTextLayout { tlTop, tlCenter, tlBottom };
-
 // Flags of DoDrawText (the values of the system's text output).
 constexpr int DT_LEFT = 0x0000, DT_CENTER = 0x0001, DT_RIGHT = 0x0002, DT_VCENTER = 0x0004,
               DT_BOTTOM = 0x0008, DT_WORDBREAK = 0x0010, DT_SINGLELINE = 0x0020, DT_EXPANDTABS = 0x0040,
@@ -32,10 +30,10 @@ class TCustomLabel : public TGraphicControl {
   Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
   Q_PROPERTY(orv::TColor Color READ Color WRITE SetColor)
   Q_PROPERTY(orv::platform_enums::TAlignment Alignment READ Alignment WRITE SetAlignment)
-  Q_PROPERTY(orv::TTextLayout Layout READ Layout WRITE SetLayout)
+  Q_PROPERTY(orv::platform_enums::TTextLayout Layout READ Layout WRITE SetLayout)
 
 public:
-  explicit TCustomLabel(TComponent* AOwner);
+  explicit TCustomLabel(TOwnerArg AOwner);
 
   QString Caption() const { return FCaption; }
   void SetCaption(const QString& Value);
@@ -59,6 +57,8 @@ protected:
   // Resizes the control to its text when AutoSize is on.
   void AdjustBounds();
   void FontChanged() override;
+  // Sizes the label to its text, which loading left alone.
+  void Loaded() override;
 
 private:
   QString FCaption;

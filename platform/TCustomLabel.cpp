@@ -2,7 +2,7 @@
 
 namespace orv {
 
-TCustomLabel::TCustomLabel(TComponent* AOwner) : TGraphicControl(AOwner) {}
+TCustomLabel::TCustomLabel(TOwnerArg AOwner) : TGraphicControl(AOwner) {}
 
 void TCustomLabel::SetCaption(const QString& Value) {
   if (Value == FCaption) return;
@@ -105,6 +105,11 @@ void TCustomLabel::AdjustBounds() {
   DoDrawText(r, DrawTextFlags() | DT_CALCRECT);
   const int left = FAlignment == taRightJustify ? Left() + Width() - r.Width() : Left();
   SetBounds(left, Top(), r.Width(), r.Height());
+}
+
+void TCustomLabel::Loaded() {
+  TGraphicControl::Loaded();
+  AdjustBounds();
 }
 
 void TCustomLabel::FontChanged() {

@@ -21,7 +21,7 @@ void Update(TNumLab* Self, T& Field, const T& Value) {
 
 }  // namespace
 
-TNumLab::TNumLab(TComponent* AOwner) : TGraphicControl(AOwner) { resize(160, 28); }
+TNumLab::TNumLab(TOwnerArg AOwner) : TGraphicControl(AOwner) { resize(160, 28); }
 
 // ---------------------------------------------------------------- properties
 

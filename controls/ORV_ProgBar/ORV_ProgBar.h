@@ -84,7 +84,7 @@ class TProgBar : public TGraphicControl {
 public:
   static constexpr int ColorTableSize = 1024;
 
-  explicit TProgBar(TComponent* AOwner);
+  explicit TProgBar(TOwnerArg AOwner);
   ~TProgBar() override;
 
   double Value() const { return FValue; }
@@ -193,8 +193,6 @@ protected:
   void AutoIncEvent();
 
 private:
-  void WndProc(TMessage& Msg);
-  void ArmTimer(int Interval);
   void FillColorTable();
   void SetMargin(int& Field, int Value);
   // Along Direction: the pixel line of the bar's f-th line is Origin + Step * f.
@@ -231,8 +229,7 @@ private:
   bool FAutoInc = false;
   double FAutoIncStep = 1;
   int FStartInterval = 1500, FRepeatInterval = 700;
-  bool FFirstTick = false;
-  HWND FWnd = nullptr;
+  TComponentTimer<EORVProgBar> FTimer{this, [this] { DoTimer(); }};
 };
 
 }  // namespace orv

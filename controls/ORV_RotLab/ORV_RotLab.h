@@ -29,7 +29,7 @@ class TRotLab : public TCustomLabel {
   Q_PROPERTY(orv::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
 
 public:
-  explicit TRotLab(TComponent* AOwner);
+  explicit TRotLab(TOwnerArg AOwner);
 
   // Degrees, counter-clockwise, any value.
   int TextAngle() const { return FTextAngle; }

@@ -5,7 +5,7 @@
 
 namespace orv {
 
-TRotLab::TRotLab(TComponent* AOwner) : TCustomLabel(AOwner) {
+TRotLab::TRotLab(TOwnerArg AOwner) : TCustomLabel(AOwner) {
   resize(200, 200);
   Font()->SetName(QStringLiteral("Arial"));
   Font()->SetSize(11);

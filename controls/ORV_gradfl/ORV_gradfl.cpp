@@ -15,7 +15,7 @@ QList<int> BandBoundaries(int Extent, int N) {
 
 }  // namespace
 
-TGradFill::TGradFill(TComponent* AOwner) : TGraphicControl(AOwner) { SetBounds(Left(), Top(), 121, 121); }
+TGradFill::TGradFill(TOwnerArg AOwner) : TGraphicControl(AOwner) { SetBounds(Left(), Top(), 121, 121); }
 
 void TGradFill::SetColorFirst(TColor Value) {
   FColorFirst = Value;

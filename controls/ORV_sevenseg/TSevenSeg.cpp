@@ -16,7 +16,7 @@ bool IsPoint(QChar Ch) { return Ch == QLatin1Char('.') || Ch == QLatin1Char(',')
 
 }  // namespace
 
-TSevenSeg::TSevenSeg(TComponent* AOwner)
+TSevenSeg::TSevenSeg(TOwnerArg AOwner)
     : TGraphicControl(AOwner),
       DigImg(std::make_unique<TBitmap>(312, 432)),
       ImgCache(std::make_unique<TBitmap>()),
