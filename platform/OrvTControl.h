@@ -143,6 +143,10 @@ protected:
   // is hidden outside the form designer is not drawn now but stays
   // invalidated, to be drawn when it shows; otherwise the canvas is reset.
   bool StartPaint();
+  // The pointer came onto (true) or left the control: MouseEnter or
+  // MouseLeave, once each way. Qt's enter and leave events and mouse moves
+  // come here; so may those of a hosted inner widget.
+  void SetMouseInControl(bool Value);
   // Makes this a self-drawn control with a surface (used by the base classes).
   void SetSelfDrawn(bool Value);
   // Gives the surface an alpha channel: what Paint leaves transparent shows
@@ -177,7 +181,6 @@ private:
   void PaintFresh();
   // Enter and leave: from Qt, and from moves while a button is held.
   void PointerAt(const QPointF& Pos);
-  void SetMouseInControl(bool Value);
   bool PointerEvent(QEvent* e);
   TFont FFont;
   TColor FColor = clBtnFace;
