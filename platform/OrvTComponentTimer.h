@@ -35,7 +35,6 @@ public:
   bool Running() const { return FRunning; }
   // True while the timer waits for its first tick after a delay that is not the period.
   bool Delaying() const { return FRunning && FDelaying; }
-  HWND Handle() const { return FWnd; }
 
 private:
   void WndProc(TMessage& Msg);
