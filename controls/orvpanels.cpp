@@ -1,2 +1,24 @@
 // The control units are compiled into this library from their own directories.
 #include "orvpanels.h"
+
+namespace orv {
+
+namespace {
+
+// Form files name the controls by class; the library registers them all as it loads.
+[[maybe_unused]] const bool ControlClassesRegistered = [] {
+  RegisterControlClass<TGradFill>();
+  RegisterControlClass<TNumIO>();
+  RegisterControlClass<TNumIO2>();
+  RegisterControlClass<TNumLab>();
+  RegisterControlClass<TProgBar>();
+  RegisterControlClass<TRasterLab>();
+  RegisterControlClass<TReportListView>();
+  RegisterControlClass<TRotLab>();
+  RegisterControlClass<TSevenSeg>();
+  return true;
+}();
+
+}  // namespace
+
+}  // namespace orv

@@ -3,6 +3,7 @@
 #include "OrvServices.h"
 
 #include <QDate>
+#include <QDateTime>
 
 #include <cmath>
 
@@ -235,6 +236,47 @@ QString FormatDateTime(const QString& Format, TDateTime DateTime) {
   TFormatter f(ToStamp(DateTime));
   f.Append(Format, 0);
   return f.Result();
+}
+
+// ---------------------------------------------------------------- the clock
+
+namespace {
+TClock gClock;
+}
+
+TDateTime Now() {
+  if (gClock) return gClock();
+  const QDateTime now = QDateTime::currentDateTime();
+  return double(DayZero().daysTo(now.date())) + double(now.time().msecsSinceStartOfDay()) / double(MSecsPerDay);
+}
+
+TDateTime Date() { return std::trunc(Now()); }
+
+void SetClock(TClock Clock) { gClock = std::move(Clock); }
+
+// ------------------------------------------------------------- the calendar
+
+bool IsLeapYear(int Year) { return Year % 4 == 0 && (Year % 100 != 0 || Year % 400 == 0); }
+
+int DaysInAMonth(int Year, int Month) {
+  static constexpr int Days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (Month < 1 || Month > 12) return 0;
+  return Month == 2 && IsLeapYear(Year) ? 29 : Days[Month - 1];
+}
+
+int DayOfTheWeek(TDateTime DateTime) { return DayZero().addDays(ToStamp(DateTime).Day).dayOfWeek(); }
+
+int WeekOfTheYear(TDateTime DateTime) { return DayZero().addDays(ToStamp(DateTime).Day).weekNumber(); }
+
+int ExpandTwoDigitYear(int Year) {
+  if (Year < 0 || Year > 99) return Year;
+  int current = 0, month = 0, day = 0;
+  DecodeDate(Now(), current, month, day);
+  const int window = FormatSettings.TwoDigitYearCenturyWindow;
+  const int base = current - window;
+  Year += base / 100 * 100;
+  if (window > 0 && Year < base) Year += 100;
+  return Year;
 }
 
 }  // namespace orv

@@ -10,6 +10,7 @@
 #include "OrvTObject.h"
 
 #include <cstdint>
+#include <functional>
 
 namespace orv {
 
@@ -43,5 +44,31 @@ void DecodeTime(TDateTime DateTime, int& Hour, int& Min, int& Sec, int& MSec);
 //   "..." '...'  literal text
 // Any other character is copied as it is.
 QString FormatDateTime(const QString& Format, TDateTime DateTime);
+
+// ---- the clock
+// The current local date and time, and today's date (time 0).
+TDateTime Now();
+TDateTime Date();
+using TClock = std::function<TDateTime()>;
+// Test hook: Now and Date read Clock instead of the system clock; an empty
+// function gives the system clock back.
+void SetClock(TClock Clock);
+
+// ---- the calendar (Gregorian)
+bool IsLeapYear(int Year);
+// 28 to 31; 0 for a month outside 1..12.
+int DaysInAMonth(int Year, int Month);
+// The ISO weekday: 1 for Monday to 7 for Sunday. Raises EConvertError
+// outside the valid range, as DecodeDate.
+int DayOfTheWeek(TDateTime DateTime);
+// The ISO 8601 week number (1 to 53): week 1 is the week with the year's
+// first Thursday, so early January days may lie in the last week of the
+// year before and late December days in week 1 of the next.
+int WeekOfTheYear(TDateTime DateTime);
+// A year written with two digits (0 to 99) as a full year, by
+// FormatSettings.TwoDigitYearCenturyWindow w: with w > 0 the one year from
+// (current year - w) to (current year - w + 99) that ends in those digits,
+// with w = 0 the year in the current century. Other years come back as given.
+int ExpandTwoDigitYear(int Year);
 
 }  // namespace orv

@@ -16,11 +16,19 @@ void MessageBeep(unsigned Type);
 int BeepCount();
 
 // The application's exception handler: an exception raised while a control
-// handles an input, focus or paint event ends here instead of unwinding
-// through the event loop. It is logged as a warning and counted.
+// handles an input, focus, paint or timer event ends here instead of
+// unwinding through the event loop. It is counted and handed to the handler
+// set with SetExceptionHandler; the default one writes it as a warning. An
+// exception the handler itself raises is written as a warning and dropped.
 void HandleException(const std::exception& E);
 // Exceptions handled so far.
 int HandledExceptionCount();
+using TExceptionHandler = std::function<void(const std::exception& E)>;
+// Installs Handler (an empty one restores the default) and returns the one it replaces.
+TExceptionHandler SetExceptionHandler(TExceptionHandler Handler);
+
+// Handles the events waiting in the application's queue, then returns.
+void ProcessMessages();
 
 enum TClipboardFormat { CF_TEXT = 1, CF_BITMAP = 2, CF_UNICODETEXT = 13 };
 
@@ -56,6 +64,10 @@ struct TFormatSettings {
   QString LongDateFormat;
   QString ShortTimeFormat;
   QString LongTimeFormat;
+  // Two-digit years are read as the year within this many years before the
+  // current year or less than 100 - this many after it (0: the current
+  // century); see ExpandTwoDigitYear.
+  int TwoDigitYearCenturyWindow = 50;
   TFormatSettings();
 };
 extern TFormatSettings FormatSettings;

@@ -2,6 +2,13 @@
 // TBitmap: an image with its own canvas. Loads and saves BMP, PNG and JPEG
 // (chosen by the file name's extension when saving, by content when loading),
 // and loads the library's own bitmaps by resource name.
+//
+// Width and Height are logical pixels. A device pixel ratio above 1 gives
+// the bitmap that many device pixels per logical pixel in each direction
+// (ceil(Width * ratio) x ceil(Height * ratio) in all), so that an off-screen
+// image or cache drawn onto a surface of the same ratio stays as sharp as
+// the screen. A loaded picture has ratio 1: one pixel of the file per
+// logical pixel.
 
 #include "OrvTCanvas.h"
 
@@ -28,6 +35,11 @@ public:
   void SetSize(int AWidth, int AHeight);
   bool Empty() const { return FWidth == 0 || FHeight == 0; }
 
+  // Device pixels per logical pixel (1). A new ratio keeps the logical size
+  // and the picture, scaled to the new pixels.
+  qreal DevicePixelRatio() const { return FRatio; }
+  void SetDevicePixelRatio(qreal Value);
+
   // The colour depth the bitmap was loaded with or set to. The pixels are
   // always held as 32-bit (with alpha when the picture loaded has some); the
   // format decides how SaveToFile writes a BMP or PNG, and setting pf1bit
@@ -44,6 +56,12 @@ public:
   void SetTransparentColor(TColor Value) { FTransparentColor = Value; }
 
   TCanvas* Canvas();
+
+  // Turns the picture into its mask: pixels of TransparentColor (and
+  // transparent pixels) become white, every other pixel black. Drawn with
+  // cmSrcAnd and followed by the picture with cmSrcPaint (its transparent
+  // pixels black), it lets the background show through.
+  void Mask(TColor TransparentColor);
 
   // Loads a BMP, PNG or JPEG file (told apart by content); raises
   // EInvalidGraphic naming the file when it is missing or unreadable.
@@ -64,10 +82,13 @@ public:
 
 private:
   void SetPixelsFrom(const QImage& Value);
+  // The pixels for a logical size at the ratio, the old picture drawn on them.
+  void Reallocate(int AWidth, int AHeight, qreal Ratio);
   QImage FImage;
   // Kept apart from the image, which is null while either is 0.
   int FWidth = 0;
   int FHeight = 0;
+  qreal FRatio = 1.0;
   mutable TCanvas FCanvas;
   TPixelFormat FPixelFormat = pfDevice;
   bool FTransparent = false;

@@ -19,7 +19,10 @@
 // - CopyRect obeys CopyMode (cmDstInvert inverts the destination rectangle)
 //   and stretches to the destination (nearest pixel); the source may be this
 //   canvas. Draw and StretchDraw do the same with a bitmap, skipping its
-//   transparent colour when it is Transparent.
+//   transparent colour when it is Transparent. cmSrcAnd leaves the
+//   destination as it is (alpha included) where the source is white,
+//   cmSrcPaint where it is black, both where it is transparent: a mask step
+//   over a transparent surface keeps showing what lies below.
 // - The pen modes pmNot, pmXor, pmNotXor, pmWhite and pmBlack apply to what
 //   lines and outlines cover.
 // - FloodFill fills with the brush colour from (X, Y) across 4-connected
@@ -73,6 +76,11 @@ public:
   TPoint PenPos() const { return FPenPos; }
   void SetPenPos(TPoint Value) { FPenPos = Value; }
 
+  // Back to the state of a new canvas: a black one-pixel solid pen in pmCopy,
+  // a white solid brush, the default font, cmSrcCopy, no clipping, the pen
+  // at (0, 0).
+  void Reset();
+
   // Clipping for all later drawing; an empty rectangle means no clipping.
   void SetClipRect(const TRect& R);
   TRect ClipRect() const;
@@ -99,7 +107,9 @@ public:
   int TextHeight(const QString& Text);
 
   void Draw(int X, int Y, TBitmap* Graphic);
-  void StretchDraw(const TRect& R, TBitmap* Graphic);
+  // Smooth averages the picture's pixels (for photographs and shrunken
+  // pictures) instead of taking the nearest one.
+  void StretchDraw(const TRect& R, TBitmap* Graphic, bool Smooth = false);
   void CopyRect(const TRect& Dest, TCanvas* Source, const TRect& SourceRect);
 
   // Many rectangles filled straight into the pixels, each in its colour (no
@@ -190,7 +200,7 @@ private:
   // is given, and with Blend a translucent source is laid over the image.
   void Blit(const TRect& Dest, const QImage& Source, const TRect& SourceRect, TCopyMode Mode, const QRgb* Key,
             bool Blend);
-  void DrawGraphic(const TRect& Dest, TBitmap* Graphic);
+  void DrawGraphic(const TRect& Dest, TBitmap* Graphic, bool Smooth);
   // A device pixel rectangle of the logical one, within the image and the clip.
   QRect DeviceVisible(const TRect& R) const;
 

@@ -24,9 +24,17 @@
 // A self-drawn control (TGraphicControl, TCustomControl) owns a surface, an
 // image of its client size. Canvas() draws on it at any time, so a setter may
 // call Paint() directly; paintEvent calls Paint() when the control was
-// invalidated and then copies the surface to the screen.
+// invalidated and then copies the surface to the screen. The canvas starts
+// every paint fresh (TCanvas::Reset), as a new off-screen bitmap would.
+//
+// The pointer: MouseEnter and MouseLeave (OnMouseEnter, OnMouseLeave) come
+// when the pointer moves onto and off the control, also while a button is
+// held (Qt reports that leave only at the release). LastMousePos is the
+// client point of the last mouse event, so a DblClick handler can read
+// where the double click was. Hint shows as a tooltip while ShowHint is set.
 
 #include "OrvTCanvas.h"
+#include "OrvTOwnerArg.h"
 
 #include <QWidget>
 
@@ -40,10 +48,11 @@ using TMouseWheelEvent = std::function<void(TObject* Sender, TShiftState Shift, 
 
 class TControl : public QWidget, public TComponent {
   Q_OBJECT
+  Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
 
 public:
-  // When AOwner is a control it also becomes the Qt parent.
-  explicit TControl(TComponent* AOwner);
+  // AOwner: the owner component or the Qt parent widget (see TOwnerArg).
+  explicit TControl(TOwnerArg AOwner);
   ~TControl() override;
 
   QObject* AsQObject() override { return this; }
@@ -108,6 +117,20 @@ public:
   TKeyPressEvent OnKeyPress;
   TMouseWheelEvent OnMouseWheel;
 
+  // ---- hints and the pointer
+  // Whether Hint shows as a tooltip (true).
+  bool ShowHint() const { return FShowHint; }
+  void SetShowHint(bool Value) { FShowHint = Value; }
+  // The client point of the last press, double click, move or release.
+  TPoint LastMousePos() const { return FLastMousePos; }
+  // Whether the pointer is on the control (between MouseEnter and MouseLeave).
+  bool MouseInControl() const { return FMouseInControl; }
+  TNotifyEvent OnMouseEnter;
+  TNotifyEvent OnMouseLeave;
+  // The base versions fire OnMouseEnter and OnMouseLeave.
+  virtual void MouseEnter();
+  virtual void MouseLeave();
+
   // ---- framework methods, overridden by the controls
   virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void MouseMove(TShiftState Shift, int X, int Y);
@@ -133,6 +156,14 @@ protected:
   virtual void FontChanged();
   // Whether Tab and Shift+Tab reach KeyDown instead of moving the focus.
   void SetWantTabs(bool Value) { FWantTabs = Value; }
+  // Paint overrides start with "if (!StartPaint()) return;": a control that
+  // is hidden outside the form designer is not drawn now but stays
+  // invalidated, to be drawn when it shows; otherwise the canvas is reset.
+  bool StartPaint();
+  // The pointer came onto (true) or left the control: MouseEnter or
+  // MouseLeave, once each way. Qt's enter and leave events and mouse moves
+  // come here; so may those of a hosted inner widget.
+  void SetMouseInControl(bool Value);
   // Makes this a self-drawn control with a surface (used by the base classes).
   void SetSelfDrawn(bool Value);
   // Gives the surface an alpha channel: what Paint leaves transparent shows
@@ -163,6 +194,11 @@ protected:
 private:
   void ResizeSurface();
   void SyncFontFromWidget();
+  // Paint with a fresh canvas (the framework's own calls of Paint).
+  void PaintFresh();
+  // Enter and leave: from Qt, and from moves while a button is held.
+  void PointerAt(const QPointF& Pos);
+  bool PointerEvent(QEvent* e);
   TFont FFont;
   TColor FColor = clBtnFace;
   TCursor FCursor = crDefault;
@@ -178,20 +214,23 @@ private:
   bool FMousePressed = false;
   bool FSyncingFont = false;
   bool FSettingEnabled = false;
+  bool FShowHint = true;
+  bool FMouseInControl = false;
+  TPoint FLastMousePos;
 };
 
 // A self-drawn control that does not take the focus.
 class TGraphicControl : public TControl {
   Q_OBJECT
 public:
-  explicit TGraphicControl(TComponent* AOwner);
+  explicit TGraphicControl(TOwnerArg AOwner);
 };
 
 // A self-drawn control that takes the focus (click and Tab).
 class TCustomControl : public TControl {
   Q_OBJECT
 public:
-  explicit TCustomControl(TComponent* AOwner);
+  explicit TCustomControl(TOwnerArg AOwner);
 };
 
 }  // namespace orv

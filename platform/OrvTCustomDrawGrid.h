@@ -18,7 +18,7 @@ class TCustomDrawGrid : public TCustomGrid {
   Q_OBJECT
 
 public:
-  explicit TCustomDrawGrid(TComponent* AOwner);
+  explicit TCustomDrawGrid(TOwnerArg AOwner);
 
   TDrawCellEvent OnDrawCell;
   TSelectCellEvent OnSelectCell;

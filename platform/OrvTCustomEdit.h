@@ -20,7 +20,7 @@ class TCustomEdit : public TControl {
   Q_PROPERTY(int maxLength READ MaxLength WRITE SetMaxLength)
 
 public:
-  explicit TCustomEdit(TComponent* AOwner);
+  explicit TCustomEdit(TOwnerArg AOwner);
 
   QString Text() const;
   void SetText(const QString& Value);

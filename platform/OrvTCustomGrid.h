@@ -4,7 +4,7 @@
 //
 // Layout: ColCount x RowCount cells (5 x 5), of which the first FixedCols
 // columns and FixedRows rows (1 and 1) are fixed: they stay in place while the
-// rest scrolls. Every column is DefaultColWidth (64) wide unless ColWidths
+// rest scrolls. Every column is DefaultColWidth (64) wide unless GridColWidths
 // sets it, every row DefaultRowHeight (24) high unless RowHeights sets it; a
 // size of -1 hides the column or row. Each cell is followed by a line of
 // GridLineWidth pixels (1), drawn for fixed cells with goFixedVertLine /
@@ -62,10 +62,6 @@ class TInplaceEdit;
 
 class TCustomGrid : public TCustomControl {
   Q_OBJECT
-  Q_PROPERTY(int ColCount READ ColCount WRITE SetColCount)
-  Q_PROPERTY(int RowCount READ RowCount WRITE SetRowCount)
-  Q_PROPERTY(int FixedCols READ FixedCols WRITE SetFixedCols)
-  Q_PROPERTY(int FixedRows READ FixedRows WRITE SetFixedRows)
   Q_PROPERTY(int DefaultColWidth READ DefaultColWidth WRITE SetDefaultColWidth)
   Q_PROPERTY(int DefaultRowHeight READ DefaultRowHeight WRITE SetDefaultRowHeight)
   Q_PROPERTY(int GridLineWidth READ GridLineWidth WRITE SetGridLineWidth)
@@ -76,27 +72,15 @@ class TCustomGrid : public TCustomControl {
   friend class TInplaceEditList;
 
 public:
-  explicit TCustomGrid(TComponent* AOwner);
+  explicit TCustomGrid(TOwnerArg AOwner);
   ~TCustomGrid() override;
 
-  // ---- structure
-  int ColCount() const { return FCols.Count(); }
-  // At least 1; FixedCols shrinks when it would leave no scrolling column.
-  void SetColCount(int Value);
-  int RowCount() const { return FRows.Count(); }
-  void SetRowCount(int Value);
-  int FixedCols() const { return FCols.Fixed(); }
-  // 0 .. ColCount - 1.
-  void SetFixedCols(int Value);
-  int FixedRows() const { return FRows.Fixed(); }
-  void SetFixedRows(int Value);
+  // ---- structure (the grid's counts are protected, below)
   int DefaultColWidth() const { return FCols.DefaultSize(); }
   void SetDefaultColWidth(int Value);
   int DefaultRowHeight() const { return FRows.DefaultSize(); }
   void SetDefaultRowHeight(int Value);
-  // Width of a column (0 for an index outside the grid; setting it there does nothing).
-  int ColWidths(int Index) const { return FCols.Size(Index); }
-  void SetColWidths(int Index, int Value);
+  // Height of a row (0 for an index outside the grid; setting it there does nothing).
   int RowHeights(int Index) const { return FRows.Size(Index); }
   void SetRowHeights(int Index, int Value);
   int GridLineWidth() const { return FGridLineWidth; }
@@ -124,13 +108,7 @@ public:
   QSize minimumSizeHint() const override;
 
   // ---- scrolling
-  // First scrolling row and column shown; clamped so that the view is never
-  // scrolled past the point where the last row (column) just fits.
-  int TopRow() const { return FRows.First(); }
-  void SetTopRow(int Value);
-  int LeftCol() const { return FCols.First(); }
-  void SetLeftCol(int Value);
-  // Scrolling rows (columns) from TopRow (LeftCol) on that are completely in view.
+  // Scrolling rows (columns) from GridTopRow (GridLeftCol) on that are completely in view.
   int VisibleRowCount() const;
   int VisibleColCount() const;
 
@@ -200,6 +178,29 @@ public:
   virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
 
 protected:
+  // ---- the grid's own numbering: grid rows and columns from 0, fixed ones
+  // included. Protected, so that each descendant publishes the numbering of
+  // its data and keeps its own invariants between the two.
+  int ColCount() const { return FCols.Count(); }
+  // At least 1; FixedCols shrinks when it would leave no scrolling column.
+  void SetColCount(int Value);
+  int RowCount() const { return FRows.Count(); }
+  void SetRowCount(int Value);
+  int FixedCols() const { return FCols.Fixed(); }
+  // 0 .. ColCount - 1.
+  void SetFixedCols(int Value);
+  int FixedRows() const { return FRows.Fixed(); }
+  void SetFixedRows(int Value);
+  // Width of a grid column (0 for an index outside the grid; setting it there does nothing).
+  int GridColWidths(int Index) const { return FCols.Size(Index); }
+  void SetGridColWidths(int Index, int Value);
+  // First scrolling grid row and column shown; clamped so that the view is
+  // never scrolled past the point where the last row (column) just fits.
+  int GridTopRow() const { return FRows.First(); }
+  void SetGridTopRow(int Value);
+  int GridLeftCol() const { return FCols.First(); }
+  void SetGridLeftCol(int Value);
+
   // Draws one cell on Canvas(), already prepared as the class comment says.
   virtual void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState);
   // Whether the cell may become current; the default agrees.
@@ -213,7 +214,7 @@ protected:
   virtual TInplaceEdit* CreateEditor();
   // Whether the editor may open now (goEditing, not designing).
   virtual bool CanEditShow() const;
-  // After TopRow or LeftCol changed.
+  // After GridTopRow or GridLeftCol changed.
   virtual void TopLeftChanged();
   // After a column width (row height) changed, by code or by the mouse.
   virtual void ColWidthsChanged();

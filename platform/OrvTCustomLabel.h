@@ -34,7 +34,7 @@ class TCustomLabel : public TGraphicControl {
   Q_PROPERTY(orv::platform_enums::TTextLayout Layout READ Layout WRITE SetLayout)
 
 public:
-  explicit TCustomLabel(TComponent* AOwner);
+  explicit TCustomLabel(TOwnerArg AOwner);
 
   QString Caption() const { return FCaption; }
   void SetCaption(const QString& Value);
@@ -61,6 +61,8 @@ protected:
   // Resizes the control to its text when AutoSize is on.
   void AdjustBounds();
   void FontChanged() override;
+  // Sizes the label to its text, which loading left alone.
+  void Loaded() override;
 
 private:
   QString FCaption;

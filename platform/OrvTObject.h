@@ -62,9 +62,12 @@ public:
   virtual void SetName(const QString& NewName);
 
   TComponentState ComponentState() const { return FComponentState; }
-  // Marks the component (and what it owns later) as running in the form designer.
+  // Marks the component and what it owns, now and later, as running in the
+  // form designer. A component constructed inside a TDesigningScope, or by a
+  // designing owner, is designing from its constructor on.
   void SetDesigning(bool Value);
-  // Brackets property loading: BeginLoading sets csLoading, EndLoading clears it and calls Loaded.
+  // Brackets property loading: BeginLoading sets csLoading, EndLoading clears
+  // it and calls Loaded. A TLoadingScope does both for a whole form.
   void BeginLoading();
   void EndLoading();
 

@@ -96,8 +96,8 @@ constexpr TColor clScrollBar = 0xFF000000, clBackground = 0xFF000001, clActiveCa
                  clInfoBk = 0xFF000018, clHotLight = 0xFF00001A, clGradientActiveCaption = 0xFF00001B,
                  clGradientInactiveCaption = 0xFF00001C, clMenuHighlight = 0xFF00001D, clMenuBar = 0xFF00001E;
 
-// The RGB value ($00BBGGRR) of a colour: system colours through the fixed
-// table (defaults that do not depend on the desktop), flag bytes dropped.
+// The RGB value ($00BBGGRR) of a colour: system colours through the
+// application palette or the fixed table (see OrvColors.h), flag bytes dropped.
 TColor ColorToRGB(TColor Color);
 // The device colour of a TColor (opaque).
 QRgb ColorToQRgb(TColor Color);
@@ -161,7 +161,7 @@ Q_NAMESPACE
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 Q_ENUM_NS(TAlignment)
 
-// Vertical placement of a label's text.
+// Vertical placement of text in its box.
 enum TTextLayout { tlTop, tlCenter, tlBottom };
 Q_ENUM_NS(TTextLayout)
 

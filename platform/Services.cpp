@@ -30,14 +30,34 @@ int BeepCount() { return gBeepCount; }
 
 namespace {
 int gHandledExceptions = 0;
+TExceptionHandler gExceptionHandler;
 }
 
 void HandleException(const std::exception& E) {
   ++gHandledExceptions;
-  qWarning("orv: %s", E.what());
+  if (!gExceptionHandler) {
+    qWarning("orv: %s", E.what());
+    return;
+  }
+  try {
+    gExceptionHandler(E);
+  } catch (const std::exception& e) {
+    qWarning("orv: exception in the exception handler: %s (handling: %s)", e.what(), E.what());
+  } catch (...) {
+    qWarning("orv: exception in the exception handler (handling: %s)", E.what());
+  }
 }
 
 int HandledExceptionCount() { return gHandledExceptions; }
+
+TExceptionHandler SetExceptionHandler(TExceptionHandler Handler) {
+  std::swap(Handler, gExceptionHandler);
+  return Handler;
+}
+
+void ProcessMessages() {
+  if (QCoreApplication::instance()) QCoreApplication::processEvents();
+}
 
 // ----------------------------------------------------------- the clipboard
 

@@ -7,6 +7,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cmath>
 
 namespace orv {
 
@@ -72,14 +73,27 @@ void TBitmap::SetSize(int AWidth, int AHeight) {
   AWidth = std::max(0, AWidth);
   AHeight = std::max(0, AHeight);
   if (AWidth == FWidth && AHeight == FHeight) return;
+  Reallocate(AWidth, AHeight, FRatio);
+}
+
+void TBitmap::SetDevicePixelRatio(qreal Value) {
+  if (!(Value > 0) || Value == FRatio) return;
+  Reallocate(FWidth, FHeight, Value);
+}
+
+void TBitmap::Reallocate(int AWidth, int AHeight, qreal Ratio) {
   FCanvas.Flush();
   QImage next;
   if (AWidth > 0 && AHeight > 0) {
-    next = QImage(AWidth, AHeight, FImage.isNull() ? QImage::Format_RGB32 : FImage.format());
+    const double w = std::ceil(AWidth * Ratio), h = std::ceil(AHeight * Ratio);
+    if (w <= 0x7FFFFFFF && h <= 0x7FFFFFFF)
+      next = QImage(int(w), int(h), FImage.isNull() ? QImage::Format_RGB32 : FImage.format());
     if (next.isNull())
       throw EInvalidGraphic(QStringLiteral("Not enough memory for a bitmap of %1 x %2 pixels").arg(AWidth).arg(AHeight));
+    next.setDevicePixelRatio(Ratio);
     next.fill(Qt::white);
     if (!FImage.isNull()) {
+      // Both images at their ratio: the picture keeps its logical place and size.
       QPainter p(&next);
       p.setCompositionMode(QPainter::CompositionMode_Source);
       p.drawImage(0, 0, FImage);
@@ -88,6 +102,7 @@ void TBitmap::SetSize(int AWidth, int AHeight) {
   FImage = next;
   FWidth = AWidth;
   FHeight = AHeight;
+  FRatio = Ratio;
 }
 
 void TBitmap::SetPixelFormat(TPixelFormat Value) {
@@ -108,8 +123,29 @@ TCanvas* TBitmap::Canvas() { return &FCanvas; }
 void TBitmap::SetPixelsFrom(const QImage& Value) {
   FCanvas.Flush();
   FImage = Value.isNull() ? QImage() : Stored(Value);
-  FWidth = FImage.width();
-  FHeight = FImage.height();
+  FRatio = FImage.isNull() ? 1.0 : FImage.devicePixelRatio();
+  FWidth = FImage.isNull() ? 0 : int(std::ceil(FImage.width() / FRatio));
+  FHeight = FImage.isNull() ? 0 : int(std::ceil(FImage.height() / FRatio));
+}
+
+void TBitmap::Mask(TColor TransparentColor) {
+  if (FImage.isNull()) return;
+  FCanvas.Flush();
+  const QRgb key = ColorToQRgb(TransparentColor) & 0x00FFFFFF;
+  const bool premultiplied = FImage.format() == QImage::Format_ARGB32_Premultiplied;
+  QImage mask(FImage.size(), QImage::Format_RGB32);
+  mask.setDevicePixelRatio(FRatio);
+  for (int y = 0; y < FImage.height(); ++y) {
+    const auto* in = reinterpret_cast<const QRgb*>(FImage.constScanLine(y));
+    auto* out = reinterpret_cast<QRgb*>(mask.scanLine(y));
+    for (int x = 0; x < FImage.width(); ++x) {
+      QRgb c = in[x];
+      const bool clear = premultiplied && qAlpha(c) == 0;
+      if (premultiplied && !clear) c = qUnpremultiply(c);
+      out[x] = clear || (c & 0x00FFFFFF) == key ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+    }
+  }
+  FImage = mask;
 }
 
 void TBitmap::LoadFromFile(const QString& FileName) {
@@ -184,6 +220,7 @@ void TBitmap::Assign(TPersistent* Source) {
   FImage = b->FImage.copy();
   FWidth = b->FWidth;
   FHeight = b->FHeight;
+  FRatio = b->FRatio;
   FPixelFormat = b->FPixelFormat;
   FTransparent = b->FTransparent;
   FTransparentColor = b->FTransparentColor;

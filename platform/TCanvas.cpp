@@ -237,6 +237,18 @@ QPainter* TCanvas::Painter() {
   return p;
 }
 
+void TCanvas::Reset() {
+  TPen pen;
+  TBrush brush;
+  TFont font;
+  FPen.Assign(&pen);
+  FBrush.Assign(&brush);
+  FFont.Assign(&font);
+  FCopyMode = cmSrcCopy;
+  FClip = TRect();
+  FPenPos = TPoint();
+}
+
 void TCanvas::SetClipRect(const TRect& R) { FClip = R; }
 
 TRect TCanvas::ClipRect() const { return VisibleRect(); }

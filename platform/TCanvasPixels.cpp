@@ -26,6 +26,15 @@ QRgb PlainRgb(QRgb Stored, bool Premultiplied) {
   return Stored & 0x00FFFFFF;
 }
 
+// Whether a source pixel leaves the destination as it is (alpha included):
+// transparent, white under AND, black under OR. Mask steps over a transparent
+// surface then show what lies below.
+bool KeepsDestination(TCopyMode Mode, QRgb Src) {
+  if (Mode != cmSrcAnd && Mode != cmSrcPaint) return false;
+  if (qAlpha(Src) == 0) return true;
+  return PlainRgb(Src, true) == (Mode == cmSrcAnd ? QRgb(0x00FFFFFF) : QRgb(0));
+}
+
 // A premultiplied source laid over a premultiplied destination.
 QRgb SourceOver(QRgb Src, QRgb Dst) {
   const int inv = 255 - qAlpha(Src);
@@ -226,6 +235,7 @@ void TCanvas::Blit(const TRect& Dest, const QImage& Source, const TRect& SourceR
         s = in[sxx - have.left()];
         if (src.format() == QImage::Format_RGB32) s |= Opaque;
         if (Key && PlainRgb(s, true) == *Key) continue;
+        if (KeepsDestination(Mode, s)) continue;
         if (Blend && Mode == cmSrcCopy && qAlpha(s) != 255) {
           out[x] = SourceOver(s, out[x]);
           continue;
@@ -259,24 +269,57 @@ void TCanvas::CopyRect(const TRect& Dest, TCanvas* Source, const TRect& SourceRe
   Blit(Dest, *Source->FImage, SourceRect, FCopyMode, nullptr, false);
 }
 
-void TCanvas::DrawGraphic(const TRect& Dest, TBitmap* Graphic) {
+void TCanvas::DrawGraphic(const TRect& Dest, TBitmap* Graphic, bool Smooth) {
   if (!Graphic || Graphic->Empty()) return;
   const QImage& image = Graphic->Image();
   const QSize size = image.deviceIndependentSize().toSize();
   const TRect all(0, 0, size.width(), size.height());
-  if (Graphic->Transparent()) {
-    const QRgb key = ColorToQRgb(Graphic->TransparentColor()) & 0x00FFFFFF;
-    Blit(Dest, image, all, cmSrcCopy, &key, true);
-  } else {
-    Blit(Dest, image, all, FCopyMode, nullptr, true);
+  const bool transparent = Graphic->Transparent();
+  const QRgb key = ColorToQRgb(Graphic->TransparentColor()) & 0x00FFFFFF;
+  const TCopyMode mode = transparent ? cmSrcCopy : FCopyMode;
+  if (Smooth) {
+    if (!HasPixels()) return;
+    const TRect dst(std::min(Dest.Left, Dest.Right), std::min(Dest.Top, Dest.Bottom), std::max(Dest.Left, Dest.Right),
+                    std::max(Dest.Top, Dest.Bottom));
+    const QRect visible = Bounded(dst, VisibleRect());
+    if (visible.isEmpty()) return;
+    // The visible part of the scaled picture, averaged by Qt's smooth
+    // scaling; the key colour becomes transparent first, so that it does not
+    // bleed into its neighbours.
+    QImage source = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    source.setDevicePixelRatio(1.0);
+    if (transparent) {
+      for (int y = 0; y < source.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(source.scanLine(y));
+        for (int x = 0; x < source.width(); ++x)
+          if (PlainRgb(line[x], true) == key) line[x] = 0;
+      }
+    }
+    const qreal r = Ratio();
+    const i64 vl = ToDevice(visible.left(), r), vt = ToDevice(visible.top(), r);
+    QImage part(int(ToDevice(i64(visible.left()) + visible.width(), r) - vl),
+                int(ToDevice(i64(visible.top()) + visible.height(), r) - vt), QImage::Format_ARGB32_Premultiplied);
+    part.fill(Qt::transparent);
+    {
+      QPainter p(&part);
+      p.setRenderHint(QPainter::SmoothPixmapTransform);
+      const i64 dl = ToDevice(dst.Left, r), dt = ToDevice(dst.Top, r);
+      p.drawImage(QRectF(double(dl - vl), double(dt - vt), double(ToDevice(dst.Right, r) - dl),
+                         double(ToDevice(dst.Bottom, r) - dt)),
+                  source, QRectF(source.rect()));
+    }
+    part.setDevicePixelRatio(r);
+    Blit(TRect(visible), part, TRect(0, 0, visible.width(), visible.height()), mode, nullptr, true);
+    return;
   }
+  Blit(Dest, image, all, mode, transparent ? &key : nullptr, true);
 }
 
 void TCanvas::Draw(int X, int Y, TBitmap* Graphic) {
   if (!Graphic) return;
-  DrawGraphic(TRect(X, Y, Add(X, Graphic->Width()), Add(Y, Graphic->Height())), Graphic);
+  DrawGraphic(TRect(X, Y, Add(X, Graphic->Width()), Add(Y, Graphic->Height())), Graphic, false);
 }
 
-void TCanvas::StretchDraw(const TRect& R, TBitmap* Graphic) { DrawGraphic(R, Graphic); }
+void TCanvas::StretchDraw(const TRect& R, TBitmap* Graphic, bool Smooth) { DrawGraphic(R, Graphic, Smooth); }
 
 }  // namespace orv

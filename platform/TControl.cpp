@@ -16,10 +16,6 @@ namespace orv {
 
 namespace {
 
-QWidget* ParentWidgetOf(TComponent* AOwner) {
-  return AOwner ? dynamic_cast<QWidget*>(AOwner) : nullptr;
-}
-
 TMouseButton MouseButtonFromQt(Qt::MouseButton b) {
   switch (b) {
     case Qt::RightButton: return mbRight;
@@ -32,7 +28,7 @@ int RoundCoord(qreal v) { return int(std::floor(v)); }
 
 }  // namespace
 
-TControl::TControl(TComponent* AOwner) : QWidget(ParentWidgetOf(AOwner)), TComponent(AOwner) {
+TControl::TControl(TOwnerArg AOwner) : QWidget(AOwner.ParentWidget()), TComponent(AOwner.Owner()) {
   // MouseMove arrives with and without a button held, as the framework's does.
   setMouseTracking(true);
   FFont.SetHandle(font());
@@ -181,7 +177,7 @@ void TControl::Invalidate() {
 void TControl::Repaint() {
   if (FSelfDrawn) {
     FInvalid = false;
-    Paint();
+    PaintFresh();
   }
   update();
 }
@@ -192,7 +188,7 @@ void TControl::paintEvent(QPaintEvent*) {
   FInPaintEvent = true;
   if (FInvalid) {
     FInvalid = false;
-    Paint();
+    PaintFresh();
   }
   FCanvas->Flush();
   FInPaintEvent = false;
@@ -205,6 +201,7 @@ void TControl::paintEvent(QPaintEvent*) {
 bool TControl::event(QEvent* e) {
   // Exceptions must not unwind through Qt's event dispatch.
   try {
+    if (PointerEvent(e)) return true;
     if (e->type() == QEvent::KeyPress && FWantTabs) {
       auto* k = static_cast<QKeyEvent*>(e);
       if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
@@ -246,6 +243,9 @@ void TControl::changeEvent(QEvent* e) {
     case QEvent::FontChange:
       SyncFontFromWidget();
       break;
+    case QEvent::PaletteChange:
+      Invalidate();  // system colours may follow the palette
+      break;
     default:
       break;
   }
@@ -260,6 +260,7 @@ void TControl::SyncFontFromWidget() {
 }
 
 void TControl::mousePressEvent(QMouseEvent* e) {
+  PointerAt(e->position());
   FMousePressed = e->button() == Qt::LeftButton;
   if (focusPolicy() & Qt::ClickFocus) setFocus(Qt::MouseFocusReason);
   const QPointF p = e->position();
@@ -268,11 +269,13 @@ void TControl::mousePressEvent(QMouseEvent* e) {
 }
 
 void TControl::mouseMoveEvent(QMouseEvent* e) {
+  PointerAt(e->position());
   const QPointF p = e->position();
   MouseMove(ShiftStateFromQt(e->modifiers(), e->buttons()), RoundCoord(p.x()), RoundCoord(p.y()));
 }
 
 void TControl::mouseReleaseEvent(QMouseEvent* e) {
+  PointerAt(e->position());
   const QPointF p = e->position();
   const int x = RoundCoord(p.x()), y = RoundCoord(p.y());
   const bool click = FMousePressed && e->button() == Qt::LeftButton && rect().contains(x, y);
@@ -282,6 +285,7 @@ void TControl::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void TControl::mouseDoubleClickEvent(QMouseEvent* e) {
+  PointerAt(e->position());
   const QPointF p = e->position();
   FMousePressed = e->button() == Qt::LeftButton;
   MouseDown(MouseButtonFromQt(e->button()), ShiftStateFromQt(e->modifiers(), e->buttons()).Include(ssDouble),
@@ -386,12 +390,12 @@ void TControl::FontChanged() { Invalidate(); }
 
 // ------------------------------------------------------------- base classes
 
-TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner) {
+TGraphicControl::TGraphicControl(TOwnerArg AOwner) : TControl(AOwner) {
   SetSelfDrawn(true);
   setFocusPolicy(Qt::NoFocus);
 }
 
-TCustomControl::TCustomControl(TComponent* AOwner) : TControl(AOwner) {
+TCustomControl::TCustomControl(TOwnerArg AOwner) : TControl(AOwner) {
   SetSelfDrawn(true);
   setFocusPolicy(Qt::StrongFocus);
 }

@@ -2,7 +2,7 @@
 
 namespace orv {
 
-TCustomDrawGrid::TCustomDrawGrid(TComponent* AOwner) : TCustomGrid(AOwner) {}
+TCustomDrawGrid::TCustomDrawGrid(TOwnerArg AOwner) : TCustomGrid(AOwner) {}
 
 void TCustomDrawGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
   if (OnDrawCell) OnDrawCell(this, ACol, ARow, ARect, AState);

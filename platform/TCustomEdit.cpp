@@ -9,7 +9,7 @@
 
 namespace orv {
 
-TCustomEdit::TCustomEdit(TComponent* AOwner) : TControl(AOwner), FEdit(new QLineEdit(this)) {
+TCustomEdit::TCustomEdit(TOwnerArg AOwner) : TControl(AOwner), FEdit(new QLineEdit(this)) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(FEdit);

@@ -12,7 +12,7 @@
 
 namespace orv {
 
-TCustomGrid::TCustomGrid(TComponent* AOwner)
+TCustomGrid::TCustomGrid(TOwnerArg AOwner)
     : TCustomControl(AOwner), FVScroll(new QScrollBar(Qt::Vertical, this)), FHScroll(new QScrollBar(Qt::Horizontal, this)) {
   FOptions = {goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect};
   FCols.SetDefaultSize(64);
@@ -25,8 +25,8 @@ TCustomGrid::TCustomGrid(TComponent* AOwner)
     bar->setSingleStep(1);
     bar->hide();
   }
-  connect(FVScroll, &QScrollBar::valueChanged, this, [this](int v) { ScrollTo(LeftCol(), v); });
-  connect(FHScroll, &QScrollBar::valueChanged, this, [this](int v) { ScrollTo(v, TopRow()); });
+  connect(FVScroll, &QScrollBar::valueChanged, this, [this](int v) { ScrollTo(GridLeftCol(), v); });
+  connect(FHScroll, &QScrollBar::valueChanged, this, [this](int v) { ScrollTo(v, GridTopRow()); });
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   SetInitialSize(320, 120);
   LayoutChanged();
@@ -86,8 +86,8 @@ void TCustomGrid::SetDefaultRowHeight(int Value) {
   LayoutChanged();
 }
 
-void TCustomGrid::SetColWidths(int Index, int Value) {
-  if (Index < 0 || Index >= ColCount() || Value == ColWidths(Index)) return;
+void TCustomGrid::SetGridColWidths(int Index, int Value) {
+  if (Index < 0 || Index >= ColCount() || Value == GridColWidths(Index)) return;
   FCols.SetSize(Index, Value);
   ColWidthsChanged();
   LayoutChanged();
@@ -218,35 +218,35 @@ void TCustomGrid::LayoutChanged() {
   ++FLayoutGeneration;
   UpdateScrollBars();
   const TRect area = CellArea();
-  const int oldLeft = LeftCol(), oldTop = TopRow();
-  FCols.SetFirst(std::min(LeftCol(), FCols.MaxFirst(area.Width())));
-  FRows.SetFirst(std::min(TopRow(), FRows.MaxFirst(area.Height())));
+  const int oldLeft = GridLeftCol(), oldTop = GridTopRow();
+  FCols.SetFirst(std::min(GridLeftCol(), FCols.MaxFirst(area.Width())));
+  FRows.SetFirst(std::min(GridTopRow(), FRows.MaxFirst(area.Height())));
   {
     const QSignalBlocker bv(FVScroll), bh(FHScroll);
     FVScroll->setRange(FixedRows(), FRows.MaxFirst(area.Height()));
     FVScroll->setPageStep(std::max(1, VisibleRowCount()));
-    FVScroll->setValue(TopRow());
+    FVScroll->setValue(GridTopRow());
     FHScroll->setRange(FixedCols(), FCols.MaxFirst(area.Width()));
     FHScroll->setPageStep(std::max(1, VisibleColCount()));
-    FHScroll->setValue(LeftCol());
+    FHScroll->setValue(GridLeftCol());
   }
   PlaceEditor();
   Invalidate();
-  if (oldLeft != LeftCol() || oldTop != TopRow()) TopLeftChanged();
+  if (oldLeft != GridLeftCol() || oldTop != GridTopRow()) TopLeftChanged();
 }
 
 void TCustomGrid::ScrollTo(int ALeft, int ATop) {
   const TRect area = CellArea();
   ALeft = std::clamp(ALeft, FixedCols(), FCols.MaxFirst(area.Width()));
   ATop = std::clamp(ATop, FixedRows(), FRows.MaxFirst(area.Height()));
-  if (ALeft == LeftCol() && ATop == TopRow()) return;
+  if (ALeft == GridLeftCol() && ATop == GridTopRow()) return;
   FCols.SetFirst(ALeft);
   FRows.SetFirst(ATop);
   {
     const QSignalBlocker bv(FVScroll), bh(FHScroll);
-    FVScroll->setValue(TopRow());
+    FVScroll->setValue(GridTopRow());
     FVScroll->setPageStep(std::max(1, VisibleRowCount()));
-    FHScroll->setValue(LeftCol());
+    FHScroll->setValue(GridLeftCol());
     FHScroll->setPageStep(std::max(1, VisibleColCount()));
   }
   PlaceEditor();
@@ -254,15 +254,15 @@ void TCustomGrid::ScrollTo(int ALeft, int ATop) {
   TopLeftChanged();
 }
 
-void TCustomGrid::SetTopRow(int Value) { ScrollTo(LeftCol(), Value); }
-void TCustomGrid::SetLeftCol(int Value) { ScrollTo(Value, TopRow()); }
+void TCustomGrid::SetGridTopRow(int Value) { ScrollTo(GridLeftCol(), Value); }
+void TCustomGrid::SetGridLeftCol(int Value) { ScrollTo(Value, GridTopRow()); }
 
 int TCustomGrid::VisibleRowCount() const { return FRows.FullyShownCount(CellArea().Height()); }
 int TCustomGrid::VisibleColCount() const { return FCols.FullyShownCount(CellArea().Width()); }
 
 void TCustomGrid::ScrollIntoView(TGridCoord Cell) {
   const TRect area = CellArea();
-  int top = TopRow(), left = LeftCol();
+  int top = GridTopRow(), left = GridLeftCol();
   if (Cell.Y < top)
     top = Cell.Y;
   else
@@ -329,12 +329,12 @@ bool TCustomGrid::MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show) {
 // ------------------------------------------------------------------- geometry
 
 TRect TCustomGrid::CellRect(int ACol, int ARow) const {
-  if (!FCols.IsShown(ACol) || !FRows.IsShown(ARow) || ColWidths(ACol) < 0 || RowHeights(ARow) < 0) return TRect();
+  if (!FCols.IsShown(ACol) || !FRows.IsShown(ARow) || GridColWidths(ACol) < 0 || RowHeights(ARow) < 0) return TRect();
   const TRect area = CellArea();
   const qint64 x = FCols.Position(ACol), y = FRows.Position(ARow);
   if (x >= area.Width() || y >= area.Height()) return TRect();
   const int left = area.Left + int(x), top = area.Top + int(y);
-  return TRect(left, top, left + ColWidths(ACol), top + RowHeights(ARow));
+  return TRect(left, top, left + GridColWidths(ACol), top + RowHeights(ARow));
 }
 
 TGridCoord TCustomGrid::MouseCoord(int X, int Y) const {

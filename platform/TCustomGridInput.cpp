@@ -61,7 +61,7 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
   if (!Shift.Contains(ssLeft)) FGridState = gsNormal;
   switch (FGridState) {
     case gsColSizing:
-      SetColWidths(FSizingIndex, std::max(0, X - FSizingStart));
+      SetGridColWidths(FSizingIndex, std::max(0, X - FSizingStart));
       break;
     case gsRowSizing:
       SetRowHeights(FSizingIndex, std::max(0, Y - FSizingStart));
@@ -103,9 +103,9 @@ bool TCustomGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
   if (OnMouseWheelDown) OnMouseWheelDown(this, Shift, MousePos, handled);
   if (handled) return true;
   if (Shift.Contains(ssShift))
-    SetLeftCol(LeftCol() + 1);
+    SetGridLeftCol(GridLeftCol() + 1);
   else
-    SetTopRow(TopRow() + QApplication::wheelScrollLines());
+    SetGridTopRow(GridTopRow() + QApplication::wheelScrollLines());
   return true;
 }
 
@@ -114,9 +114,9 @@ bool TCustomGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
   if (OnMouseWheelUp) OnMouseWheelUp(this, Shift, MousePos, handled);
   if (handled) return true;
   if (Shift.Contains(ssShift))
-    SetLeftCol(LeftCol() - 1);
+    SetGridLeftCol(GridLeftCol() - 1);
   else
-    SetTopRow(TopRow() - QApplication::wheelScrollLines());
+    SetGridTopRow(GridTopRow() - QApplication::wheelScrollLines());
   return true;
 }
 
@@ -129,7 +129,7 @@ bool TCustomGrid::KeyTarget(std::uint16_t Key, TShiftState Shift, TGridCoord& Ce
   const bool ctrl = Shift.Contains(ssCtrl);
   const int page = std::max(1, VisibleRowCount());
   Cell = FCurrent;
-  TopLeft = TGridCoord(LeftCol(), TopRow());
+  TopLeft = TGridCoord(GridLeftCol(), GridTopRow());
   switch (Key) {
     case VK_UP: --Cell.Y; break;
     case VK_DOWN: ++Cell.Y; break;

@@ -72,7 +72,7 @@ void TCustomGrid::PaintLines(TCanvas* C, const TRect& R, bool Fixed) {
 void TCustomGrid::PaintFocusRect(TCanvas* C) {
   TRect r;
   if (FOptions.Contains(goRowSelect)) {
-    const TRect cell = CellRect(LeftCol(), FCurrent.Y);
+    const TRect cell = CellRect(GridLeftCol(), FCurrent.Y);
     if (cell.IsEmpty()) return;
     r = TRect(CellArea().Left + FCols.FixedExtent(), cell.Top, GridWidth() - FCols.LineWidth(), cell.Bottom);
   } else {

@@ -2,7 +2,7 @@
 
 namespace orv {
 
-TCustomLabel::TCustomLabel(TComponent* AOwner) : TGraphicControl(AOwner) {}
+TCustomLabel::TCustomLabel(TOwnerArg AOwner) : TGraphicControl(AOwner) {}
 
 void TCustomLabel::SetCaption(const QString& Value) {
   if (Value == FCaption) return;
@@ -114,6 +114,11 @@ QSize TCustomLabel::sizeHint() const {
 }
 
 QSize TCustomLabel::minimumSizeHint() const { return FAutoSize ? FTextSize : TGraphicControl::minimumSizeHint(); }
+
+void TCustomLabel::Loaded() {
+  TGraphicControl::Loaded();
+  AdjustBounds();
+}
 
 void TCustomLabel::FontChanged() {
   AdjustBounds();

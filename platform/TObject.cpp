@@ -1,5 +1,7 @@
 #include "OrvTObject.h"
 
+#include "OrvComponentScopes.h"
+
 #include <algorithm>
 #include <cxxabi.h>
 #include <memory>
@@ -38,10 +40,13 @@ TComponent::TComponent(TComponent* AOwner) {
     AOwner->InsertComponent(this);
     if (AOwner->FComponentState.Contains(csDesigning)) FComponentState.Include(csDesigning);
   }
+  if (TDesigningScope::Active()) FComponentState.Include(csDesigning);
+  TLoadingScope::Constructed(this);
 }
 
 TComponent::~TComponent() {
   FComponentState.Include(csDestroying);
+  TLoadingScope::Destroyed(this);
   while (!FComponents.empty()) {
     TComponent* c = FComponents.back();
     FComponents.pop_back();
@@ -68,6 +73,7 @@ void TComponent::SetName(const QString& NewName) {
 void TComponent::SetDesigning(bool Value) {
   if (Value) FComponentState.Include(csDesigning);
   else FComponentState.Exclude(csDesigning);
+  for (TComponent* c : FComponents) c->SetDesigning(Value);
 }
 
 void TComponent::BeginLoading() { FComponentState.Include(csLoading); }

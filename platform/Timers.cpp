@@ -1,5 +1,7 @@
 #include "OrvTimers.h"
 
+#include "OrvServices.h"
+
 #include <QObject>
 #include <QTimer>
 #include <QtGlobal>
@@ -38,8 +40,9 @@ TimerState& State() {
   return s;
 }
 
-// Delivers one WM_TIMER; an exception in the handler is reported, not propagated
-// into the event loop (as the application's exception handler would).
+// Delivers one WM_TIMER; an exception in the handler goes to the
+// application's exception handler instead of into the event loop, and the
+// timer keeps running.
 void Deliver(HWND Wnd, std::uintptr_t Id) {
   TMessage msg;
   msg.Msg = WM_TIMER;
@@ -47,7 +50,9 @@ void Deliver(HWND Wnd, std::uintptr_t Id) {
   try {
     if (Wnd->Method) Wnd->Method(msg);
   } catch (const std::exception& e) {
-    qWarning("orv: exception in timer handler: %s", e.what());
+    HandleException(e);
+  } catch (...) {
+    HandleException(Exception(QStringLiteral("unknown exception in a timer handler")));
   }
 }
 

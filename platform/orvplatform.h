@@ -1,6 +1,8 @@
 #pragma once
 // The framework layer the controls stand on, mapped onto Qt Widgets.
 
+#include "OrvColors.h"
+#include "OrvComponentScopes.h"
 #include "OrvDateTime.h"
 #include "OrvFloatText.h"
 #include "OrvGridTypes.h"
@@ -9,12 +11,15 @@
 #include "OrvServices.h"
 #include "OrvTBitmap.h"
 #include "OrvTCanvas.h"
+#include "OrvTComponentTimer.h"
 #include "OrvTControl.h"
 #include "OrvTCustomDrawGrid.h"
 #include "OrvTCustomEdit.h"
 #include "OrvTCustomGrid.h"
 #include "OrvTCustomLabel.h"
+#include "OrvTFormLoader.h"
 #include "OrvTGraphicsObject.h"
 #include "OrvTInplaceEdit.h"
 #include "OrvTObject.h"
+#include "OrvTOwnerArg.h"
 #include "OrvTimers.h"

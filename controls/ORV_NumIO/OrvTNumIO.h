@@ -41,7 +41,7 @@ class TNumIO : public TCustomEdit {
   Q_PROPERTY(bool Beep READ Beep WRITE SetBeep)
 
 public:
-  explicit TNumIO(TComponent* AOwner);
+  explicit TNumIO(TOwnerArg AOwner);
 
   TInFormat InputFormat() const { return FInFormat; }
   void SetInputFormat(TInFormat Value);

@@ -37,7 +37,6 @@
 
 #include <QList>
 
-#include <memory>
 
 namespace orv {
 
@@ -97,7 +96,7 @@ class TNumIO2 : public TCustomControl {
   Q_PROPERTY(double Value READ GetNioValue WRITE SetNioValue)
 
 public:
-  explicit TNumIO2(TComponent* AOwner);
+  explicit TNumIO2(TOwnerArg AOwner);
   ~TNumIO2() override;
 
   // ---- texts and layout (setters repaint; unchanged values are ignored)
@@ -424,7 +423,7 @@ private:
   bool FKeyCntrl = false;
   bool FValueChanged = false;
   bool FSuppressPaint = true;
-  std::unique_ptr<TMessageWindow, void (*)(HWND)> FCaretTimerH;
+  TComponentTimer<EORVNumIO2Error> FCaretTimer{this, [this] { CaretTimerEvent(); }};
 };
 
 }  // namespace orv

@@ -7,8 +7,8 @@
 
 namespace orv {
 
-TNumIO::TNumIO(TComponent* AOwner) : TCustomEdit(AOwner) {
-  if (AOwner && AOwner->ComponentState().Contains(csDesigning)) {
+TNumIO::TNumIO(TOwnerArg AOwner) : TCustomEdit(AOwner) {
+  if (ComponentState().Contains(csDesigning)) {
     FMinimum = -NumIODesignRange;
     FMaximum = NumIODesignRange;
   }

@@ -10,8 +10,7 @@ namespace orv {
 
 namespace {
 
-constexpr std::uintptr_t kCaretTimer = 1;
-constexpr unsigned kCaretPeriod = 500;
+constexpr int kCaretPeriod = 500;
 
 // The separator character of a separator choice (the system one for dpsSystem).
 QChar SeparatorChar(TDecPSep Sep) {
@@ -174,15 +173,14 @@ void TNumIO2::SetSelEnd(int Value) {
 // -------------------------------------------------------------- caret timer
 
 void TNumIO2::UpdateTimer() {
-  KillTimer(FCaretTimerH.get(), kCaretTimer);
+  FCaretTimer.Stop();
   FCaretVisib = true;
-  if (SetTimer(FCaretTimerH.get(), kCaretTimer, kCaretPeriod) == 0)
-    throw EORVNumIO2Error(QStringLiteral("Component \"%1\": no timer available").arg(Name()));
+  FCaretTimer.Start(kCaretPeriod);
   Repaint();
 }
 
 void TNumIO2::StopCaret() {
-  KillTimer(FCaretTimerH.get(), kCaretTimer);
+  FCaretTimer.Stop();
   FCaretVisib = false;
 }
 

@@ -25,20 +25,13 @@ constexpr int kMinHeight = 18;
 
 }  // namespace
 
-TNumIO2::TNumIO2(TComponent* AOwner)
-    : TCustomControl(AOwner), FCaretTimerH(nullptr, &DeallocateHWnd) {
+TNumIO2::TNumIO2(TOwnerArg AOwner) : TCustomControl(AOwner) {
   setMinimumHeight(kMinHeight);
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   SetInitialSize(160, 28);
   FButHeight = Height();
   SetWantTabs(true);
   setAttribute(Qt::WA_InputMethodEnabled, false);
-  FCaretTimerH.reset(AllocateHWnd([this](TMessage& Msg) {
-    if (Msg.Msg == WM_TIMER)
-      CaretTimerEvent();
-    else
-      Msg.Result = DefWindowProcW(FCaretTimerH.get(), Msg.Msg, Msg.WParam, Msg.LParam);
-  }));
   UpdateTimer();
 }
 
@@ -502,10 +495,11 @@ void TNumIO2::DrawInput(TCanvas* C) {
 void TNumIO2::Paint() {
   // Nothing is drawn before the window exists or while hidden; the next
   // paint event after that draws everything.
-  if (FSuppressPaint || (!Visible() && !ComponentState().Contains(csDesigning))) {
+  if (FSuppressPaint) {
     Invalidate();
     return;
   }
+  if (!StartPaint()) return;
   if (FAutoSize) SetHeight(LineHeight() + 6);
   TCanvas* c = Canvas();
   c->Font()->Assign(Font());

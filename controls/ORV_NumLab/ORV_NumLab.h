@@ -95,7 +95,7 @@ class TNumLab : public TGraphicControl {
   Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
 
 public:
-  explicit TNumLab(TComponent* AOwner);
+  explicit TNumLab(TOwnerArg AOwner);
 
   double Value() const { return FValue; }
   void SetValue(double Value);

@@ -22,7 +22,7 @@ void Update(TNumLab* Self, T& Field, const T& Value) {
 
 }  // namespace
 
-TNumLab::TNumLab(TComponent* AOwner) : TGraphicControl(AOwner) {
+TNumLab::TNumLab(TOwnerArg AOwner) : TGraphicControl(AOwner) {
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   SetInitialSize(160, 28);
 }

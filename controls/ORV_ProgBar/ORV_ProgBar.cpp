@@ -4,14 +4,13 @@
 
 namespace orv {
 
-TProgBar::TProgBar(TComponent* AOwner) : TGraphicControl(AOwner) {
-  FWnd = AllocateHWnd([this](TMessage& Msg) { WndProc(Msg); });
+TProgBar::TProgBar(TOwnerArg AOwner) : TGraphicControl(AOwner) {
   FillColorTable();
   FollowDirection();
   SetInitialSize(300, 28);
 }
 
-TProgBar::~TProgBar() { DeallocateHWnd(FWnd); }
+TProgBar::~TProgBar() = default;
 
 // ------------------------------------------------------------------ value
 
@@ -224,12 +223,11 @@ void TProgBar::SetAutoInc(bool Value) {
   FAutoInc = Value;
   if (ComponentState().Contains(csDesigning)) return;
   if (!Value) {
-    KillTimer(FWnd, 1);
+    FTimer.Stop();
     return;
   }
-  FFirstTick = true;
   try {
-    ArmTimer(FStartInterval);
+    FTimer.Start(FStartInterval, FRepeatInterval);
   } catch (const EORVProgBar&) {
     FAutoInc = false;  // the property tells the truth: nothing runs
     throw;
@@ -244,38 +242,17 @@ void TProgBar::SetStartInterval(int Value) {
   Value = std::max(Value, 10);
   if (Value == FStartInterval) return;
   FStartInterval = Value;
-  if (FAutoInc && !ComponentState().Contains(csDesigning)) {
-    FFirstTick = true;
-    ArmTimer(FStartInterval);
-  }
+  if (FAutoInc && !ComponentState().Contains(csDesigning)) FTimer.Start(FStartInterval, FRepeatInterval);
 }
 
 void TProgBar::SetRepeatInterval(int Value) {
   Value = std::max(Value, 10);
   if (Value == FRepeatInterval) return;
   FRepeatInterval = Value;
-  if (FAutoInc && !ComponentState().Contains(csDesigning)) {
-    FFirstTick = false;
-    ArmTimer(FRepeatInterval);
-  }
-}
-
-void TProgBar::ArmTimer(int Interval) {
-  if (SetTimer(FWnd, 1, unsigned(Interval)) == 0) throw EORVProgBar(NoTimerAvailableMessage(Name()));
-}
-
-void TProgBar::WndProc(TMessage& Msg) {
-  if (Msg.Msg == WM_TIMER)
-    DoTimer();
-  else
-    Msg.Result = DefWindowProcW(FWnd, Msg.Msg, Msg.WParam, Msg.LParam);
+  if (FAutoInc && !ComponentState().Contains(csDesigning)) FTimer.Start(FRepeatInterval);
 }
 
 void TProgBar::DoTimer() {
-  if (FFirstTick) {
-    FFirstTick = false;
-    ArmTimer(FRepeatInterval);
-  }
   AutoIncEvent();
   if (OnAutoInc) OnAutoInc(this);
 }

@@ -88,7 +88,7 @@ class TProgBar : public TGraphicControl {
 public:
   static constexpr int ColorTableSize = 1024;
 
-  explicit TProgBar(TComponent* AOwner);
+  explicit TProgBar(TOwnerArg AOwner);
   ~TProgBar() override;
 
   double Value() const { return FValue; }
@@ -202,8 +202,6 @@ protected:
   void AutoIncEvent();
 
 private:
-  void WndProc(TMessage& Msg);
-  void ArmTimer(int Interval);
   void FillColorTable();
   // The size policy: a bar grows along its direction only.
   void FollowDirection();
@@ -242,8 +240,7 @@ private:
   bool FAutoInc = false;
   double FAutoIncStep = 1;
   int FStartInterval = 1500, FRepeatInterval = 700;
-  bool FFirstTick = false;
-  HWND FWnd = nullptr;
+  TComponentTimer<EORVProgBar> FTimer{this, [this] { DoTimer(); }};
 };
 
 }  // namespace orv

@@ -122,10 +122,7 @@ TPoint TProgBar::TextOrigin(int TextWidth, int TextHeight) const {
 // ------------------------------------------------------------------ painting
 
 void TProgBar::Paint() {
-  if (!Visible() && !ComponentState().Contains(csDesigning)) {
-    Invalidate();  // drawn when it shows
-    return;
-  }
+  if (!StartPaint()) return;
   TCanvas* c = Canvas();
   c->Pen()->SetMode(pmCopy);
   c->Pen()->SetStyle(psSolid);

@@ -18,15 +18,14 @@ int MoveOffset(int Offset, int Delta) {
 
 }  // namespace
 
-TRasterLab::TRasterLab(TComponent* AOwner) : TGraphicControl(AOwner), FCMat(BuiltInCharMatrix()) {
-  FWnd = AllocateHWnd([this](TMessage& Msg) { WndProc(Msg); });
+TRasterLab::TRasterLab(TOwnerArg AOwner) : TGraphicControl(AOwner), FCMat(BuiltInCharMatrix()) {
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   SetInitialSize(400, 68);
   Font()->SetName(QStringLiteral("default"));
   Font()->SetSize(8);
 }
 
-TRasterLab::~TRasterLab() { DeallocateHWnd(FWnd); }
+TRasterLab::~TRasterLab() = default;
 
 // ------------------------------------------------------------------ text and dots
 
@@ -264,17 +263,8 @@ void TRasterLab::SetScrollLoop(bool Value) {
 }
 
 void TRasterLab::UpdateTimer() {
-  KillTimer(FWnd, 1);
-  if (FScrollInterval > 0 && FScrollMode != rdsmOff && FScrTimerEnabled &&
-      SetTimer(FWnd, 1, unsigned(FScrollInterval)) == 0)
-    throw EORVRasterLabError(NoTimerAvailableMessage(Name()));
-}
-
-void TRasterLab::WndProc(TMessage& Msg) {
-  if (Msg.Msg == WM_TIMER)
-    DoTimer();
-  else
-    Msg.Result = DefWindowProcW(FWnd, Msg.Msg, Msg.WParam, Msg.LParam);
+  FTimer.Stop();
+  if (FScrollInterval > 0 && FScrollMode != rdsmOff && FScrTimerEnabled) FTimer.Start(FScrollInterval);
 }
 
 void TRasterLab::DoTimer() {

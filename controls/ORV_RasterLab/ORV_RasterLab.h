@@ -74,7 +74,7 @@ class TRasterLab : public TGraphicControl {
   Q_PROPERTY(bool ScrollLoop READ ScrollLoop WRITE SetScrollLoop)
 
 public:
-  explicit TRasterLab(TComponent* AOwner);
+  explicit TRasterLab(TOwnerArg AOwner);
   ~TRasterLab() override;
 
   QString Text() const { return FText; }
@@ -164,7 +164,6 @@ protected:
   virtual void DoScrLoopRestart();
 
 private:
-  void WndProc(TMessage& Msg);
   void UpdateTimer();
   void ScrollStep();
   void ApplyAutoHeight();
@@ -190,7 +189,7 @@ private:
   bool FScrTimerEnabled = false;
   int FScrollPosX = 0, FScrollPosY = 0;
   int FTextBitLength = 0;
-  HWND FWnd = nullptr;
+  TComponentTimer<EORVRasterLabError> FTimer{this, [this] { DoTimer(); }};
 };
 
 }  // namespace orv

@@ -77,10 +77,7 @@ void TRasterLab::PaintString(TCanvas* Canvas, const TRDCharMatrix& CMat, int X, 
 }
 
 void TRasterLab::Paint() {
-  if (!Visible() && !ComponentState().Contains(csDesigning)) {
-    Invalidate();  // drawn when it shows
-    return;
-  }
+  if (!StartPaint()) return;
   TCanvas* c = Canvas();
   const int w = Width(), h = Height();
   c->Font()->Assign(Font());

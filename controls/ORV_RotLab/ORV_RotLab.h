@@ -33,7 +33,7 @@ class TRotLab : public TCustomLabel {
   Q_PROPERTY(orv::core_enums::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
 
 public:
-  explicit TRotLab(TComponent* AOwner);
+  explicit TRotLab(TOwnerArg AOwner);
 
   // Degrees, counter-clockwise, any value.
   int TextAngle() const { return FTextAngle; }

@@ -8,7 +8,7 @@
 
 namespace orv {
 
-TRotLab::TRotLab(TComponent* AOwner) : TCustomLabel(AOwner) {
+TRotLab::TRotLab(TOwnerArg AOwner) : TCustomLabel(AOwner) {
   SetInitialSize(200, 200);
   Font()->SetName(QStringLiteral("Arial"));
   Font()->SetSize(11);

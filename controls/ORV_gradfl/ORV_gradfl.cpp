@@ -15,7 +15,7 @@ QList<int> BandBoundaries(int Extent, int N) {
 
 }  // namespace
 
-TGradFill::TGradFill(TComponent* AOwner) : TGraphicControl(AOwner) { SetInitialSize(121, 121); }
+TGradFill::TGradFill(TOwnerArg AOwner) : TGraphicControl(AOwner) { SetInitialSize(121, 121); }
 
 QSize TGradFill::minimumSizeHint() const {
   const bool stacked = FGradType == gtHoriz || FGradType == gtMidBandHoriz;

@@ -41,7 +41,7 @@ class TGradFill : public TGraphicControl {
   Q_PROPERTY(orv::TColor GridColor READ GridColor WRITE SetGridColor)
 
 public:
-  explicit TGradFill(TComponent* AOwner);
+  explicit TGradFill(TOwnerArg AOwner);
 
   TColor ColorFirst() const { return FColorFirst; }
   void SetColorFirst(TColor Value);

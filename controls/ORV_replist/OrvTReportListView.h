@@ -110,7 +110,7 @@ class TReportListView : public TCustomDrawGrid {
   Q_PROPERTY(int LeftCol READ LeftCol WRITE SetLeftCol)
 
 public:
-  explicit TReportListView(TComponent* AOwner);
+  explicit TReportListView(TOwnerArg AOwner);
   ~TReportListView() override;
 
   // From another TReportListView: the behaviour flags, colours, header
@@ -265,7 +265,7 @@ public:
   // ---- scrolling: data rows and 1-based columns
   int TopRow() const;
   void SetTopRow(int Value);
-  int LeftCol() const { return TCustomGrid::LeftCol() + 1; }
+  int LeftCol() const { return GridLeftCol() + 1; }
   void SetLeftCol(int Value);
 
   // ---- column widths (1-based columns)

@@ -7,7 +7,7 @@
 
 namespace orv {
 
-TReportListView::TReportListView(TComponent* AOwner) : TCustomDrawGrid(AOwner) {
+TReportListView::TReportListView(TOwnerArg AOwner) : TCustomDrawGrid(AOwner) {
   try {
     FRLData = std::make_unique<TRLData>(nullptr);
     SetDefaultDrawing(false);
@@ -203,12 +203,12 @@ void TReportListView::SetNrCols(int n) {
   HideEditor();
   TPaintLock lock(this);
   const int oldLast = ColCount() - 1;
-  const int width = TCustomGrid::ColWidths(oldLast);
+  const int width = GridColWidths(oldLast);
   FRLData->SetNrCols(n);
   SetColCount(std::max(NrOfColumns(), FixedCols() + 1));
-  for (int g = oldLast; g < ColCount(); ++g) TCustomGrid::SetColWidths(g, width);
+  for (int g = oldLast; g < ColCount(); ++g) SetGridColWidths(g, width);
   ResizeColumnArrays(NrOfColumns());
-  TCustomGrid::SetTopRow(0);
+  SetGridTopRow(0);
   Invalidate();
   ChangedSetup();
 }
@@ -523,15 +523,15 @@ void TReportListView::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 
 // ---------------------------------------------------------------- scrolling
 
-int TReportListView::TopRow() const { return TCustomGrid::TopRow() - CountHeadRows() + 1; }
+int TReportListView::TopRow() const { return GridTopRow() - CountHeadRows() + 1; }
 
 void TReportListView::SetTopRow(int Value) {
   const int head = CountHeadRows();
-  TCustomGrid::SetTopRow(std::clamp(Value + head - 1, head, std::max(head, head + ShownRowCount() - 1)));
+  SetGridTopRow(std::clamp(Value + head - 1, head, std::max(head, head + ShownRowCount() - 1)));
 }
 
 void TReportListView::SetLeftCol(int Value) {
-  TCustomGrid::SetLeftCol(std::max(std::min(Value, NrOfColumns()), FixedCols() + 1) - 1);
+  SetGridLeftCol(std::max(std::min(Value, NrOfColumns()), FixedCols() + 1) - 1);
 }
 
 void TReportListView::TopLeftChanged() {

@@ -90,8 +90,8 @@ void TReportListView::SortEnabledState(int SortColumn1, int SortColumn2, bool As
       if (Store()->GetSortOrder(i) != key) continue;
       if (const int g = GridRowOfDataRow(i); g >= 0) {
         SetSelection(TGridRect(FixedCols(), g, FixedCols(), g));
-        if (g < TCustomGrid::TopRow() || g >= TCustomGrid::TopRow() + VisibleRowCount())
-          TCustomGrid::SetTopRow(g - VisibleRowCount() / 2);
+        if (g < GridTopRow() || g >= GridTopRow() + VisibleRowCount())
+          SetGridTopRow(g - VisibleRowCount() / 2);
       }
       break;
     }
@@ -171,7 +171,7 @@ int TReportListView::FilterAndSort(const QString& FilterExp, const QList<int>& F
   else
     RebuildShown();
   UpdateGridRows();
-  TCustomGrid::SetTopRow(FixedRows());
+  SetGridTopRow(FixedRows());
   SetSelection(TGridRect(FixedCols(), FixedRows(), FixedCols(), FixedRows()));
   Invalidate();
   return int(FShown.size());

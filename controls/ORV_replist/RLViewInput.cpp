@@ -341,7 +341,7 @@ void TReportListView::DblClick() {
     const TRect r = CellRect(cell.X, cell.Y);
     if (X - r.Left < 5 || r.Right - X <= 4) {
       int c = X >= (r.Left + r.Right) / 2 ? cell.X + 1 : cell.X;
-      while (c > 1 && TCustomGrid::ColWidths(c - 1) < 1) --c;
+      while (c > 1 && GridColWidths(c - 1) < 1) --c;
       if (c >= 1 && c <= int(FColOrder.size())) AutoColWidth(FColOrder[std::size_t(c - 1)] + 1, true, 0);
     }
     return;

@@ -73,17 +73,17 @@ int TReportListView::InterRowLineY() const {
     if (g < 0) return -1;
     index = g - CountHeadRows();
   }
-  const int top = TCustomGrid::TopRow() - CountHeadRows();
+  const int top = GridTopRow() - CountHeadRows();
   if (index < top) return -1;
   return CellArea().Top + HeadRowsExtent() + (index - top) * (DefaultRowHeight() + 1);
 }
 
 int TReportListView::HeaderRightEdge() const {
   int w = 0;
-  for (int c = FixedCols() > 0 ? 0 : TCustomGrid::LeftCol(); c < ColCount(); ++c) {
+  for (int c = FixedCols() > 0 ? 0 : GridLeftCol(); c < ColCount(); ++c) {
     const TRect r = CellRect(c, 0);
     if (r.IsEmpty()) {
-      if (c >= TCustomGrid::LeftCol()) break;
+      if (c >= GridLeftCol()) break;
       continue;
     }
     w = r.Right;
@@ -351,11 +351,11 @@ void TReportListView::PaintInterRowLine() {
 
 int TReportListView::ColWidths(int Index) const {
   if (!ValidCol(Index)) return 0;
-  return TCustomGrid::ColWidths(FColOrder[std::size_t(Index - 1)]);
+  return GridColWidths(FColOrder[std::size_t(Index - 1)]);
 }
 
 void TReportListView::SetColWidths(int Index, int Value) {
-  if (ValidCol(Index)) TCustomGrid::SetColWidths(FColOrder[std::size_t(Index - 1)], Value);
+  if (ValidCol(Index)) SetGridColWidths(FColOrder[std::size_t(Index - 1)], Value);
   ChangedSetup();
 }
 

@@ -42,7 +42,7 @@ class TSevenSeg : public TGraphicControl {
   Q_PROPERTY(orv::core_enums::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
 
 public:
-  explicit TSevenSeg(TComponent* AOwner);
+  explicit TSevenSeg(TOwnerArg AOwner);
   ~TSevenSeg() override;
 
   QString Caption() const { return FCaption; }

@@ -19,7 +19,7 @@ constexpr int kLeastGlyphWidth = 5, kLeastGlyphHeight = 7;
 
 }  // namespace
 
-TSevenSeg::TSevenSeg(TComponent* AOwner)
+TSevenSeg::TSevenSeg(TOwnerArg AOwner)
     : TGraphicControl(AOwner),
       DigImg(std::make_unique<TBitmap>(312, 432)),
       ImgCache(std::make_unique<TBitmap>()),

@@ -57,6 +57,13 @@ struct SensorLog {
 class LogGrid : public TCustomDrawGrid {
 public:
   using TCustomDrawGrid::TCustomDrawGrid;
+  // The log numbers its rows and columns as the grid does: row 0 is the header.
+  using TCustomDrawGrid::ColCount;
+  using TCustomDrawGrid::SetColCount;
+  using TCustomDrawGrid::SetRowCount;
+  int ColWidths(int Index) const { return GridColWidths(Index); }
+  void SetColWidths(int Index, int Value) { SetGridColWidths(Index, Value); }
+  int TopRow() const { return GridTopRow(); }
 
 protected:
   TEditStyle GetEditStyle(int ACol, int) override { return ACol == 5 ? esPickList : esSimple; }

@@ -1,4 +1,6 @@
-#include <orvplatform.h>
+#include "TestSupport.h"
+
+#include <QApplication>
 
 #include <gtest/gtest.h>
 
@@ -41,4 +43,39 @@ TEST(Colors, ConvertToAndFromQtColours) {
   EXPECT_EQ(qAlpha(ColorToQRgb(clNone)), 255);
   EXPECT_EQ(QRgbToColor(qRgba(10, 20, 30, 40)), RGB(10, 20, 30));
   for (TColor c : {clBlack, clWhite, clNavy, RGB(12, 34, 56)}) EXPECT_EQ(QRgbToColor(ColorToQRgb(c)), c);
+}
+
+TEST(Colors, ColorToStringNamesKnownColoursAndWritesOthersInHex) {
+  const struct {
+    TColor Color;
+    const char* Text;
+  } table[] = {
+      {clRed, "clRed"},           {clMoneyGreen, "clMoneyGreen"}, {clBtnFace, "clBtnFace"},
+      {clMenuBar, "clMenuBar"},   {clNone, "clNone"},             {RGB(1, 2, 3), "$00030201"},
+      {0x12ABCDEF, "$12ABCDEF"},  {0xFF000019, "$FF000019"},
+  };
+  for (const auto& c : table) EXPECT_EQ(ColorToString(c.Color), QString::fromLatin1(c.Text));
+}
+
+TEST(Colors, SystemColoursFollowTheApplicationPaletteAndControlsRepaint) {
+  const QPalette saved = QApplication::palette();
+  TGraphicControl control(nullptr);  // paints its Color, clBtnFace
+  control.resize(10, 10);
+  test::ShowAndWait(&control);
+  SetSystemColorsFromPalette(true);
+  auto useButtonColour = [](QColor Button) {
+    QPalette p = QApplication::palette();
+    p.setColor(QPalette::Button, Button);
+    p.setColor(QPalette::Window, Button);
+    QApplication::setPalette(p);
+    QApplication::processEvents();
+  };
+  useButtonColour(QColor(40, 44, 52));  // a dark desktop
+  EXPECT_EQ(ColorToRGB(clBtnFace), RGB(40, 44, 52));
+  EXPECT_EQ(test::PixelAt(test::Grab(&control), 5, 5), RGB(40, 44, 52));
+  useButtonColour(QColor(30, 30, 30));
+  EXPECT_EQ(test::PixelAt(test::Grab(&control), 5, 5), RGB(30, 30, 30));
+  SetSystemColorsFromPalette(false);
+  EXPECT_EQ(ColorToRGB(clBtnFace), 0xF0F0F0u);
+  QApplication::setPalette(saved);
 }

@@ -78,3 +78,17 @@ TEST(CustomLabel, TransparentShowsTheParent) {
   lab->SetTransparent(false);
   EXPECT_EQ(PixelAt(Grab(&parent), 90, 30), clYellow);
 }
+
+TEST(CustomLabel, LayoutIsSetByNameAndAutoSizeWaitsForTheEndOfLoading) {
+  Label lab(nullptr);
+  EXPECT_TRUE(lab.setProperty("Layout", QStringLiteral("tlBottom")));
+  EXPECT_EQ(lab.Layout(), tlBottom);
+  lab.resize(5, 5);
+  lab.BeginLoading();
+  lab.SetCaption(QStringLiteral("Loaded later"));
+  EXPECT_EQ(lab.Width(), 5);
+  lab.EndLoading();
+  TBitmap probe(1, 1);
+  probe.Canvas()->Font()->Assign(lab.Font());
+  EXPECT_EQ(lab.Width(), probe.Canvas()->TextWidth(QStringLiteral("Loaded later")));
+}

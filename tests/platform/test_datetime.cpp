@@ -1,6 +1,8 @@
 // FormatDateTime and the date encoding behind it.
 #include <orvplatform.h>
 
+#include <QDate>
+
 #include <gtest/gtest.h>
 
 using namespace orv;
@@ -73,4 +75,35 @@ TEST(DateTime, OutOfRangeRaises) {
   EXPECT_THROW(FormatDateTime(QStringLiteral("yyyy"), -693594.0), EConvertError);
   EXPECT_THROW(FormatDateTime(QStringLiteral("yyyy"), std::nan("")), EConvertError);
   EXPECT_THROW(FormatDateTime(QStringLiteral("yyyy"), 1e300), EConvertError);
+}
+
+TEST(DateTime, CalendarHelpers) {
+  for (auto [year, leap] : {std::pair{2000, true}, {1900, false}, {2024, true}, {2023, false}, {1600, true}})
+    EXPECT_EQ(IsLeapYear(year), leap) << year;
+  const int days[][3] = {{2024, 2, 29}, {2023, 2, 28}, {2023, 4, 30}, {2023, 12, 31}, {2023, 13, 0}, {2023, 0, 0}};
+  for (const auto& d : days) EXPECT_EQ(DaysInAMonth(d[0], d[1]), d[2]) << d[0] << "-" << d[1];
+  // ISO weekdays, Monday 1 to Sunday 7; a negative value's day is its whole part.
+  EXPECT_EQ(DayOfTheWeek(Sample), 5);
+  EXPECT_EQ(DayOfTheWeek(EncodeDate(2024, 1, 7)), 7);
+  EXPECT_EQ(DayOfTheWeek(0.0), 6);
+  EXPECT_EQ(DayOfTheWeek(-1.25), 5);
+  // ISO weeks: the week of the year's first Thursday is week 1.
+  const int weeks[][4] = {{2021, 1, 3, 53}, {2021, 1, 4, 1}, {2020, 12, 31, 53}, {2024, 12, 30, 1}, {2026, 6, 15, 25}};
+  for (const auto& w : weeks) EXPECT_EQ(WeekOfTheYear(EncodeDate(w[0], w[1], w[2])), w[3]) << w[0] << "-" << w[1] << "-" << w[2];
+}
+
+TEST(DateTime, ClockHookAndTwoDigitYears) {
+  const TDateTime fixed = EncodeDate(2025, 3, 14) + 0.75;
+  SetClock([fixed] { return fixed; });
+  EXPECT_EQ(Now(), fixed);
+  EXPECT_EQ(Date(), EncodeDate(2025, 3, 14));
+  const int windows[][3] = {{50, 74, 2074}, {50, 75, 1975}, {50, 0, 2000}, {50, 99, 1999}, {0, 99, 2099},
+                            {0, 5, 2005},   {10, 14, 2114}, {10, 15, 2015}, {50, 100, 100}, {50, -1, -1}};
+  for (const auto& w : windows) {
+    FormatSettings.TwoDigitYearCenturyWindow = w[0];
+    EXPECT_EQ(ExpandTwoDigitYear(w[1]), w[2]) << "window " << w[0] << ", year " << w[1];
+  }
+  FormatSettings.TwoDigitYearCenturyWindow = 50;
+  SetClock(nullptr);
+  EXPECT_NEAR(Now(), double(QDate(1899, 12, 30).daysTo(QDate::currentDate())), 1.0);
 }

@@ -11,9 +11,9 @@ namespace {
 
 // A grid whose column 2 edits through a pick list, and which records what its
 // KeyPress leaves of each key (as a derived control sees it after the grid).
-class EditGrid : public TCustomDrawGrid {
+class EditGrid : public test::TestGrid {
 public:
-  using TCustomDrawGrid::TCustomDrawGrid;
+  using TestGrid::TestGrid;
   QString KeysAfterGrid;
   void KeyPress(QChar& Key) override {
     TCustomDrawGrid::KeyPress(Key);
@@ -37,7 +37,7 @@ struct SetCall {
 
 class EditorTest : public orv::test::GridTest {
 protected:
-  std::unique_ptr<TCustomDrawGrid> MakeGrid() override { return std::make_unique<EditGrid>(nullptr); }
+  std::unique_ptr<test::TestGrid> MakeGrid() override { return std::make_unique<EditGrid>(nullptr); }
 
   void SetUp() override {
     GridTest::SetUp();

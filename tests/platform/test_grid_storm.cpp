@@ -11,7 +11,7 @@ using orv::test::GridTest;
 
 namespace {
 
-void ExpectConsistent(TCustomDrawGrid& G, int Step) {
+void ExpectConsistent(test::TestGrid& G, int Step) {
   const TGridRect s = G.Selection();
   ASSERT_TRUE(G.Col() >= G.FixedCols() && G.Col() < G.ColCount()) << "step " << Step;
   ASSERT_TRUE(G.Row() >= G.FixedRows() && G.Row() < G.RowCount()) << "step " << Step;

@@ -80,3 +80,68 @@ TEST_F(TimerTest, DefWindowProcHandlesOtherMessages) {
   EXPECT_EQ(DefWindowProcW(w, 0x000F, 0, 0), 0);
   DeallocateHWnd(w);
 }
+
+namespace {
+
+class EFamilyError : public Exception {
+public:
+  using Exception::Exception;
+};
+
+}  // namespace
+
+TEST_F(TimerTest, ComponentTimerWaitsItsDelayThenRepeatsAndRaisesTheFamilysError) {
+  TComponent bar(nullptr);
+  bar.SetName(QStringLiteral("Bar1"));
+  int ticks = 0;
+  {
+    TComponentTimer<EFamilyError> t(&bar, [&] { ++ticks; });
+    t.Start(500, 200);
+    EXPECT_TRUE(t.Delaying());
+    const struct {
+      int Advance;
+      int Ticks;
+    } steps[] = {{499, 0}, {1, 1}, {199, 1}, {1, 2}, {200, 3}};
+    for (const auto& s : steps) {
+      AdvanceTimers(s.Advance);
+      EXPECT_EQ(ticks, s.Ticks);
+    }
+    EXPECT_FALSE(t.Delaying());
+    t.Start(300);  // again from now
+    AdvanceTimers(299);
+    EXPECT_EQ(ticks, 3);
+    AdvanceTimers(1);
+    EXPECT_EQ(ticks, 4);
+    SetTimersFail(true);
+    try {
+      t.Start(100);
+      ADD_FAILURE() << "no exception";
+    } catch (const EFamilyError& e) {
+      EXPECT_EQ(e.Message(), QStringLiteral("Component \"Bar1\": no timer available"));
+    }
+    EXPECT_FALSE(t.Running());
+    SetTimersFail(false);
+    t.Start(100);
+    EXPECT_TRUE(t.Running());
+  }
+  EXPECT_EQ(ActiveTimerCount(), 0);  // gone with its owner
+}
+
+TEST_F(TimerTest, AnExceptionInATickGoesToTheApplicationHandlerAndTheTimerRunsOn) {
+  QStringList handled;
+  const TExceptionHandler previous =
+      SetExceptionHandler([&](const std::exception& e) { handled << QString::fromUtf8(e.what()); });
+  int ticks = 0;
+  TComponentTimer<EFamilyError> t(nullptr, [&] {
+    ++ticks;
+    throw EFamilyError(QStringLiteral("tick %1 failed").arg(ticks));
+  });
+  t.Start(100);
+  AdvanceTimers(200);
+  EXPECT_EQ(handled, (QStringList{"tick 1 failed", "tick 2 failed"}));
+  // A handler that raises in turn is survived as well.
+  SetExceptionHandler([](const std::exception&) { throw std::runtime_error("handler failed"); });
+  AdvanceTimers(100);
+  EXPECT_EQ(ticks, 3);
+  SetExceptionHandler(previous);
+}

@@ -10,6 +10,7 @@ void InitTestEnvironment() {
   f.setPointSize(9);
   QApplication::setFont(f);
   FormatSettings.DecimalSeparator = QLatin1Char('.');
+  SetSystemColorsFromPalette(false);
 }
 
 QImage Grab(QWidget* W) { return W->grab().toImage().convertToFormat(QImage::Format_RGB32); }

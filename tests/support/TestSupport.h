@@ -9,7 +9,8 @@
 
 namespace orv::test {
 
-// Offscreen platform defaults: DejaVu Sans 9 pt, "." as decimal separator.
+// Offscreen platform defaults: DejaVu Sans 9 pt, "." as decimal separator,
+// the fixed system colours.
 void InitTestEnvironment();
 
 // The control as it shows on screen (QWidget::grab at device pixel ratio 1).

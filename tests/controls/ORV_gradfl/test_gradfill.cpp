@@ -4,6 +4,7 @@
 
 #include <ORV_gradfl.h>
 
+#include <QBuffer>
 #include <QMetaProperty>
 #include <gtest/gtest.h>
 
@@ -170,4 +171,24 @@ TEST_F(GradFillTest, PublishedPropertiesByName) {
   EXPECT_EQ(fill->ColorFirst(), 0x123456u);
   const QMetaObject* meta = fill->metaObject();
   EXPECT_TRUE(meta->property(meta->indexOfProperty("FillType")).isEnumType());
+}
+
+TEST(GradFillForm, AFormFileMakesTheControlByItsClassName) {
+  const QByteArray ui = R"(<ui version="4.0">
+ <widget class="QWidget" name="Form">
+  <widget class="orv::TGradFill" name="fill">
+   <property name="NrColors"><number>12</number></property>
+   <property name="ColorFlipped"><bool>true</bool></property>
+  </widget>
+ </widget>
+</ui>)";
+  QBuffer buffer;
+  buffer.setData(ui);
+  TFormLoader loader;
+  std::unique_ptr<QWidget> form(loader.Load(&buffer));
+  ASSERT_TRUE(form);
+  auto* fill = form->findChild<TGradFill*>(QStringLiteral("fill"));
+  ASSERT_TRUE(fill);
+  EXPECT_EQ(fill->NrColors(), 12);
+  EXPECT_TRUE(fill->ColorFlipped());
 }

@@ -13,6 +13,16 @@
 
 namespace orv::test {
 
+// The grid's own numbering of a report list (grid rows and columns from 0,
+// head rows included), which the list keeps to itself.
+class GridOf : public TReportListView {
+public:
+  static int Rows(const TReportListView& V) { return (V.*&GridOf::RowCount)(); }
+  static int Cols(const TReportListView& V) { return (V.*&GridOf::ColCount)(); }
+  static int FixedRowsOf(const TReportListView& V) { return (V.*&GridOf::FixedRows)(); }
+  static int FixedColsOf(const TReportListView& V) { return (V.*&GridOf::FixedCols)(); }
+};
+
 // 3 columns ("Name", "Value", "Flag") of 80 px, 6 rows, column headers only,
 // in a 400 x 240 control shown offscreen.
 class ViewTest : public ::testing::Test {

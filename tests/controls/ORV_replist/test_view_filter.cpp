@@ -16,7 +16,7 @@ namespace {
 // Data rows shown, top to bottom.
 QList<int> ShownRows(const TReportListView& V) {
   QList<int> rows;
-  for (int g = V.FixedRows(); g < V.RowCount(); ++g)
+  for (int g = test::GridOf::FixedRowsOf(V); g < test::GridOf::Rows(V); ++g)
     if (int r = V.DataRowOfGridRow(g); r != 0) rows.append(r);
   return rows;
 }
@@ -57,7 +57,7 @@ TEST_F(ViewTest, FilterModes) {
     EXPECT_EQ(ShownNames(*V), c.Expected) << c.Exp;
     EXPECT_EQ(shown, c.Expected.size()) << c.Exp;
     EXPECT_EQ(V->NrOfRows(), 6);  // hidden, not deleted
-    EXPECT_EQ(V->RowCount(), std::max<int>(1 + shown, 2));
+    EXPECT_EQ(test::GridOf::Rows(*V), std::max<int>(1 + shown, 2));
   }
   V->ClearFilter();
   EXPECT_EQ(ShownRows(*V), QList<int>({1, 2, 3, 4, 5, 6}));
@@ -76,7 +76,7 @@ TEST_F(ViewTest, FilterColumnsAndSortResult) {
   // A change of the row structure shows every row again.
   V->AddRow();
   EXPECT_FALSE(V->Filtered());
-  EXPECT_EQ(V->RowCount(), 8);
+  EXPECT_EQ(test::GridOf::Rows(*V), 8);
 }
 
 TEST_F(ViewTest, BeforeFilterCombinesWithTheBuiltInTest) {
@@ -181,8 +181,8 @@ TEST_F(ViewTest, RandomInputStormKeepsTheTableConsistent) {
   }
   (void)Image();
   EXPECT_EQ(V->NrOfRows(), rows);
-  EXPECT_EQ(V->RowCount(), std::max(V->CountHeadRows() + V->ShownRowCount(), V->CountHeadRows() + 1));
-  for (int g = V->FixedRows(); g < V->RowCount(); ++g) EXPECT_EQ(V->GridRowOfDataRow(V->DataRowOfGridRow(g)), g);
+  EXPECT_EQ(test::GridOf::Rows(*V), std::max(V->CountHeadRows() + V->ShownRowCount(), V->CountHeadRows() + 1));
+  for (int g = test::GridOf::FixedRowsOf(*V); g < test::GridOf::Rows(*V); ++g) EXPECT_EQ(V->GridRowOfDataRow(V->DataRowOfGridRow(g)), g);
   QStringList now;
   for (int r = 1; r <= rows; ++r) now.append(V->Elem(2, r));
   std::sort(now.begin(), now.end());

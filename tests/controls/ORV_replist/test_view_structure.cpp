@@ -12,10 +12,10 @@ TEST(ViewDefaults, NewViewHasFiveNamedColumnsAndFourBlankRows) {
   EXPECT_EQ(v.NrOfColumns(), 5);
   EXPECT_EQ(v.NrOfRows(), 4);
   EXPECT_EQ(v.CountHeadRows(), 1);
-  EXPECT_EQ(v.RowCount(), 5);
-  EXPECT_EQ(v.ColCount(), 5);
-  EXPECT_EQ(v.FixedCols(), 0);
-  EXPECT_EQ(v.FixedRows(), 1);
+  EXPECT_EQ(test::GridOf::Rows(v), 5);
+  EXPECT_EQ(test::GridOf::Cols(v), 5);
+  EXPECT_EQ(test::GridOf::FixedColsOf(v), 0);
+  EXPECT_EQ(test::GridOf::FixedRowsOf(v), 1);
   for (int c = 1; c <= 5; ++c) {
     EXPECT_EQ(v.Header(c), QStringLiteral("C-%1").arg(c));
     EXPECT_EQ(v.ColumnOrder(c), c);
@@ -41,17 +41,17 @@ TEST_F(ViewTest, HeaderHeightsClampAndHeadRowsRecount) {
   V->SetColumnHeadersHeight(22);
   V->SetCommonHeaderVisible(true);
   EXPECT_EQ(V->CountHeadRows(), 2);
-  EXPECT_EQ(V->FixedRows(), 2);
-  EXPECT_EQ(V->RowCount(), 8);
+  EXPECT_EQ(test::GridOf::FixedRowsOf(*V), 2);
+  EXPECT_EQ(test::GridOf::Rows(*V), 8);
   EXPECT_EQ(V->RowHeights(0), 30);
   EXPECT_EQ(V->RowHeights(1), 22);
   V->SetColumnHeadersVisible(false);
-  EXPECT_EQ(V->FixedRows(), 1);
+  EXPECT_EQ(test::GridOf::FixedRowsOf(*V), 1);
   EXPECT_EQ(V->RowHeights(0), 30);
   EXPECT_EQ(V->RowHeights(1), V->DefaultRowHeight());
   V->SetCommonHeaderVisible(false);
-  EXPECT_EQ(V->FixedRows(), 0);
-  EXPECT_EQ(V->RowCount(), 6);
+  EXPECT_EQ(test::GridOf::FixedRowsOf(*V), 0);
+  EXPECT_EQ(test::GridOf::Rows(*V), 6);
   EXPECT_EQ(V->Elem(1, 1), QStringLiteral("delta"));
 }
 
@@ -72,7 +72,7 @@ TEST_F(ViewTest, ColumnSettingsTravelWithInsertedAndRemovedColumns) {
   EXPECT_EQ(V->ColumnAlignment(2), taRightJustify);
   EXPECT_EQ(V->ColumnAlignment(3), taCenter);
   EXPECT_TRUE(V->ColumnEditable(3));
-  EXPECT_EQ(V->ColCount(), 3);
+  EXPECT_EQ(test::GridOf::Cols(*V), 3);
   EXPECT_EQ(V->InsertColumn(99), 4);  // appends
 }
 
@@ -91,7 +91,7 @@ TEST_F(ViewTest, RowsInsertRemoveAndForgetTheSort) {
   EXPECT_EQ(V->InsertRow(2), 2);
   EXPECT_EQ(V->LastSortColumn(), -1);
   EXPECT_EQ(V->NrOfRows(), 7);
-  EXPECT_EQ(V->RowCount(), 8);
+  EXPECT_EQ(test::GridOf::Rows(*V), 8);
   EXPECT_EQ(V->Elem(1, 1), QStringLiteral("alpha"));
   EXPECT_EQ(V->Elem(1, 2), QString());
   EXPECT_EQ(V->InsertRow(0), 0);
@@ -173,7 +173,7 @@ TEST_F(ViewTest, AssignCopiesSettingsAndDataWithoutSharing) {
   EXPECT_EQ(copy.ColorHigh(), 0x123456u);
   EXPECT_EQ(copy.RowSelectMode(), 2);
   EXPECT_EQ(copy.CountHeadRows(), 2);
-  EXPECT_EQ(copy.RowCount(), 8);
+  EXPECT_EQ(test::GridOf::Rows(copy), 8);
   EXPECT_EQ(copy.NrOfColumns(), 3);
   EXPECT_EQ(copy.ColumnAlignment(2), taRightJustify);
   EXPECT_TRUE(copy.FixedFirstColumn());
@@ -267,14 +267,14 @@ TEST_F(ViewTest, ExchangeForwardersKeepTheGridInStep) {
   V->SetNrCols(1);
   EXPECT_EQ(V->ImportCSV(csv, csvComma, true), 6);
   EXPECT_EQ(V->NrOfColumns(), 3);
-  EXPECT_EQ(V->ColCount(), 3);
-  EXPECT_EQ(V->RowCount(), 7);
+  EXPECT_EQ(test::GridOf::Cols(*V), 3);
+  EXPECT_EQ(test::GridOf::Rows(*V), 7);
   EXPECT_EQ(V->Header(2), QStringLiteral("Value"));
   const QString xml = dir.filePath(QStringLiteral("t.xml"));
   V->SaveAsXMLFile(xml, QStringLiteral("T"));
   V->SetNrRows(0);
   EXPECT_TRUE(V->LoadFromXMLFile(xml, QStringLiteral("T")));
-  EXPECT_EQ(V->RowCount(), 7);
+  EXPECT_EQ(test::GridOf::Rows(*V), 7);
   EXPECT_EQ(V->Elem(1, 6), QStringLiteral("foxtrot"));
   int exported = 0;
   V->OnBeforeHTMLExport = [&](TObject* Sender, QString&, int, int) {
