@@ -86,6 +86,13 @@ inline void SetCellUtf8(TStringArray& Store, int Col, int Row, QByteArrayView Te
     Store.SetUtf8(Col, Row, Text);
 }
 
+// Zeroes the upper halves of the AVX registers where the processor has them.
+// Code elsewhere in the process (a graphics library, say) may leave them
+// dirty; every SSE instruction and every library memcpy after that pays for
+// it, which halves the speed of the bulk readers and writers. They call this
+// once before they start.
+void CleanVectorState();
+
 // Bit i set where byte i of the 16 bytes at P is A, B, C or D.
 inline std::uint32_t MatchMask16(const char* P, char A, char B, char C, char D) {
 #if defined(__SSE2__)

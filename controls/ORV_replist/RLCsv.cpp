@@ -118,6 +118,7 @@ int TRLData::ExportCSV(const QString& FName, TCSVDelimiters Delimiter, bool Incl
   TProgress progress(this, OnPercentDone, qint64(rows) * (LastCol - FirstCol + 1));
 
   const auto body = [&](TBufferedWriter& w) {
+    detail::CleanVectorState();
     TCsvFieldWriter out(w, delim);
     // A field as the export hook leaves it; a record of one empty field is
     // written as "" so that it does not read as a blank line.

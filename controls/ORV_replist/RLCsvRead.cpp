@@ -226,6 +226,7 @@ int ReadCsv(QByteArrayView Text, char Delim, bool IncludeColHeaders, std::vector
             TProgress& Progress, TCsvTable& Table) {
   // Rows are made once for the number of line ends (records cannot be more,
   // unless line ends are mixed), columns as the records ask for them.
+  CleanVectorState();
   int capacity = int(std::min<qint64>(LineEndCount(Text) + 1, INT_MAX - 1));
   // Column 0 (never filled) and the columns read, each with rows 0..capacity.
   std::vector<TCellColumn> columns;

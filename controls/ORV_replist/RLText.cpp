@@ -5,7 +5,25 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <immintrin.h>
+#define ORV_HAS_VZEROUPPER 1
+#endif
+
 namespace orv::detail {
+
+#ifdef ORV_HAS_VZEROUPPER
+namespace {
+__attribute__((target("avx"))) void ZeroUpper() { _mm256_zeroupper(); }
+}  // namespace
+#endif
+
+void CleanVectorState() {
+#ifdef ORV_HAS_VZEROUPPER
+  static const bool avx = __builtin_cpu_supports("avx");
+  if (avx) ZeroUpper();
+#endif
+}
 
 QString CutText(const QString& Text, int Max) {
   if (Text.size() <= Max) return Text;
