@@ -37,6 +37,7 @@
 #include <QList>
 #include <QObject>
 
+#include <climits>
 #include <memory>
 #include <vector>
 
@@ -209,18 +210,25 @@ public:
   // gives the column names with IncludeColHeaders. Reads UTF-8 with or
   // without BOM (a file that is not UTF-8 is read as Latin-1), CRLF, LF or
   // CR line ends. Formats and check modes of the remaining columns stay
-  // (imported cells are unchecked); the table is unsorted afterwards.
+  // (imported cells are unchecked); the table is unsorted afterwards. The
+  // defaults read what ExportCSV writes by default: comma-separated, names
+  // in the first record.
   // Result: the number of rows read, or a TExchangeError (table unchanged).
-  int ImportCSV(const QString& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders);
+  int ImportCSV(const QString& FName, TCSVDelimiters Delimiter = csvComma, bool IncludeColHeaders = true);
   // Writes columns FirstCol..LastCol (column 0 allowed) of rows
   // FirstRow..LastRow, limited to the table, as their GetElem texts, each
   // offered to OnExportText first (Row 0 for a column name, -1 for the common
-  // header). With IncludeCommonHeader the common header is the first record
-  // (one field), then with IncludeColHeaders the column names. UTF-8 without
-  // BOM, CRLF line ends. Result: the number of rows written, or a
-  // TExchangeError (xeBadRange when no column of the block is in the table).
-  int ExportCSV(const QString& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders, bool IncludeCommonHeader,
-                int FirstCol, int FirstRow, int LastCol, int LastRow);
+  // header). Every data row of the block is written, in the table's current
+  // (sorted) order, whether a report list's filter shows it or hides it. With
+  // IncludeCommonHeader the common header is the first record (one field),
+  // then with IncludeColHeaders the column names. UTF-8 without BOM, CRLF
+  // line ends. The defaults write the whole table (columns 1..NrOfColumns,
+  // every row) with its column names, comma-separated: ExportCSV(FName).
+  // Result: the number of rows written, or a TExchangeError (xeBadRange when
+  // no column of the block is in the table).
+  int ExportCSV(const QString& FName, TCSVDelimiters Delimiter = csvComma, bool IncludeColHeaders = true,
+                bool IncludeCommonHeader = false, int FirstCol = 1, int FirstRow = 1, int LastCol = INT_MAX,
+                int LastRow = INT_MAX);
   // Puts the lines of a text file into column Column (0..NrOfColumns), one
   // per row from FirstRow (at least 1) on; rows are added as needed. Same
   // encodings and line ends as ImportCSV. Result: the number of lines read,

@@ -23,9 +23,24 @@
 // OnMouseWheelDown / OnMouseWheelUp; a handler scrolls if it wants to.
 //
 // Filtering (RLViewFilter.cpp): FilterAndSort hides the rows that do not
-// match (they stay in the table) until ClearFilter, a new filter or any
-// change of the row structure. While filtered, row numbers of the public
-// operations are still data rows; a hidden row is simply not shown.
+// match (they stay in the table) and keeps the filter in force until
+// ClearFilter or the next FilterAndSort:
+// - rows added by AddRow, InsertRow or SetNrRows are tested against it and
+//   shown only when they match; a row is tested again whenever one of its
+//   cells is written through SetElem (so the new row of a live log shows as
+//   soon as its text matches), every row after Fill; RemoveRow,
+//   RemoveEmptyRows, Sort and UnSort keep it;
+// - changes that replace the content or renumber the columns clear it:
+//   Clear, SetNrCols, InsertColumn, RemoveColumn, ImportCSV,
+//   LoadLinesFromFile, the XML readers, Assign, and Resync after the row
+//   count of the data object changed behind the view's back;
+// - text typed into the in-place editor and changes made on RLData()
+//   directly are not tested again (a row being edited never vanishes).
+// While filtered, every public row number is a data row, TopRow included:
+// TopRow() is the data row shown at the top; SetTopRow(r) shows data row r
+// at the top, or, when r is hidden, the first shown row after it (the last
+// shown row when none follows). CenterScrollAndSelect and the insertion
+// line treat a hidden row the same way.
 //
 // Events: OnChange (content and header texts), OnChangeSetup (settings),
 // OnSelectedChange, OnCheckedChange / OnBeforeCheckedChange,
@@ -39,6 +54,10 @@
 #include <orvplatform.h>
 
 namespace orv {
+
+namespace detail {
+class TRowMatcher;
+}
 
 // How FilterAndSort reads its expression:
 // - fmSimple: the expression is a substring; a row matches when one of the
@@ -262,7 +281,7 @@ public:
   void SetDefaultRowHeight(int Value);
   void SetEnabled(bool Value) override;
 
-  // ---- scrolling: data rows and 1-based columns
+  // ---- scrolling: data rows and 1-based columns (see Filtering above)
   int TopRow() const;
   void SetTopRow(int Value);
   int LeftCol() const { return GridLeftCol() + 1; }
@@ -340,7 +359,7 @@ public:
                     TFilterMode FilterMode, int SortColumn, bool Ascending);
   // Shows every row again.
   void ClearFilter();
-  bool Filtered() const { return FFiltered; }
+  bool Filtered() const { return FMatcher != nullptr; }
   // Rows shown (NrOfRows when not filtered).
   int ShownRowCount() const;
   // The data row shown at a grid row (0 when none) and the grid row of a data
@@ -359,10 +378,15 @@ public:
   static TRect CheckBoxRectOf(const TRect& Cell) { return TRect(Cell.Left + 4, Cell.Top + 4, Cell.Left + 15, Cell.Top + 15); }
   // Whether a click at X lies on the check box of a cell starting at CellLeft.
   static bool OnCheckBox(int X, int CellLeft) { return X - CellLeft < 18; }
-  // Client y of the insertion line for the current InterRowIndicatorPos (-1 when not drawn).
+  // Client y of the insertion line for the current InterRowIndicatorPos (-1
+  // when not drawn): the grid line above the data row,
+  // HeadRowsBottom() + (shown rows above it from TopRow on) x (DefaultRowHeight + line width).
   int InterRowLineY() const;
-  // Sum of the heights of the head rows (lines included).
-  int HeadRowsExtent() const;
+  // Client y of the grid line under the head rows, where the data area
+  // begins: the sum of the head-row heights counted from the grid's origin
+  // (cell (0, 0) starts at (1, 1) inside the border), plus the line between
+  // two head rows when both are shown.
+  int HeadRowsBottom() const;
   // Grid column of the column header row, or -1.
   int ColumnHeaderGridRow() const;
 
@@ -370,9 +394,13 @@ public:
   void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader, bool UseTabs) {
     FRLData->CopyToClipBoard(LeftCol, TopRow, RightCol, BottomRow, AddHeader, UseTabs);
   }
-  int ImportCSV(const QString& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders);
-  int ExportCSV(const QString& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders, bool IncludeCommonHeader,
-                int FirstCol, int FirstRow, int LastCol, int LastRow) {
+  int ImportCSV(const QString& FName, TCSVDelimiters Delimiter = csvComma, bool IncludeColHeaders = true);
+  // Writes every data row of the block, shown or hidden by a filter, in the
+  // data's order (see TRLData::ExportCSV); by default the whole table with
+  // its column names, comma-separated.
+  int ExportCSV(const QString& FName, TCSVDelimiters Delimiter = csvComma, bool IncludeColHeaders = true,
+                bool IncludeCommonHeader = false, int FirstCol = 1, int FirstRow = 1, int LastCol = INT_MAX,
+                int LastRow = INT_MAX) {
     return FRLData->ExportCSV(FName, Delimiter, IncludeColHeaders, IncludeCommonHeader, FirstCol, FirstRow, LastCol,
                               LastRow);
   }
@@ -484,6 +512,19 @@ private:
   // Rebuilds the list of shown rows from the filter mask after the order changed.
   void RebuildShown();
   void DropFilter();
+  // The filter's verdict on a data row: the built-in test, then OnBeforeFilter.
+  bool RowMatches(int Row);
+  // Tests every row against the filter in force.
+  void TestAllRows();
+  // Tests one row again after its text changed; shows or hides it.
+  void TestRowAgain(int Row);
+  // The filter mask by view position, for changes that make the view the stored order.
+  std::vector<bool> MaskInViewOrder() const;
+  // Index among the shown rows of the first shown data row at or after Row
+  // (ShownRowCount() when none).
+  int ShownIndexFrom(int Row) const;
+  // Pixels between two data rows besides their height: the grid's horizontal line.
+  int RowLineWidth() const;
   [[noreturn]] void NotEnoughMemory() const;
 
   std::unique_ptr<TRLData> FRLData;
@@ -535,8 +576,9 @@ private:
   int FLastMousePosX = 0;
   int FLastMousePosY = 0;
 
-  // Filter: a flag per stored row (true = shown) and the view positions shown, ascending.
-  bool FFiltered = false;
+  // Filter in force (null: none), a flag per stored row (true = shown) and
+  // the view positions shown, ascending.
+  std::unique_ptr<detail::TRowMatcher> FMatcher;
   std::vector<bool> FFilterMask;
   std::vector<int> FShown;
   // Paint cache: the widest character of the control font in bold.
