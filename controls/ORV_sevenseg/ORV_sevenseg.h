@@ -2,12 +2,15 @@
 // TSevenSeg: a short caption shown as slanted seven-segment digits, like an
 // LED display.
 //
-// Every glyph of SevenSegCharList is composed once from six segment bitmaps
-// at a design size of 312 x 432 pixels, coloured, and shrunk with smoothing
-// into a cell of the image cache strip. Painting only copies cells from the
-// strip, so a new Caption costs a handful of rectangle copies; the strip is
-// rebuilt only when the size, the colours, NumDigits, Margin or InterDigDist
-// change (CacheBuildCount counts the builds).
+// Every glyph of SevenSegCharList is composed from six segment bitmaps at a
+// design size of 312 x 432 pixels, coloured, and shrunk with smoothing into a
+// cell of the image cache strip. Painting only copies cells from the strip,
+// so a new Caption costs a handful of rectangle copies; the strip is rebuilt
+// only when the size, the colours, NumDigits, Margin or InterDigDist change
+// (CacheBuildCount counts the builds). The glyphs composed at the design size
+// are kept (a few images of about half a megabyte each) until the colours
+// change, so a size change only shrinks again: a window resized by dragging
+// follows smoothly.
 //
 // The caption fills at most NumDigits cells from the left. A "." or ","
 // lights the decimal point of the digit before it, or stands for a blank
@@ -23,6 +26,8 @@
 #include <memory>
 
 namespace orv {
+
+class TSevenSegStrip;
 
 // The glyphs of the cache, in cache order; the last one is the decimal point alone.
 extern const QString SevenSegCharList;
@@ -77,7 +82,8 @@ public:
 
   // Composes the glyph of Ch (with its decimal point when Dot) in DigImg.
   void CreateDigit(QChar Ch, bool Dot);
-  // Rebuilds the glyph strip for the current size, colours and spacing.
+  // Rebuilds the glyph strip from scratch: colours the segment bitmaps,
+  // composes the glyphs again and shrinks them to the current cell size.
   void CreateImageCache();
   // Recolours the six segment bitmaps.
   void ColorizeSegments(TColor Color);
@@ -128,6 +134,10 @@ private:
   int FCacheWidth = -1;
   int FCacheHeight = -1;
   int FCacheBuildCount = 0;
+
+  // Rebuilds the strip for the current size, composing again only when the colours changed.
+  void RebuildStrip();
+  const std::unique_ptr<TSevenSegStrip> FStrip;
 };
 
 }  // namespace orv

@@ -1,4 +1,5 @@
 #include "ORV_sevenseg.h"
+#include "OrvSevenSegStrip.h"
 
 #include <algorithm>
 
@@ -25,7 +26,8 @@ TSevenSeg::TSevenSeg(TComponent* AOwner)
       SegDot(LoadSegment("SEGDOT")),
       SegPlus(LoadSegment("SEGPLUS")),
       SegDeg(LoadSegment("SEGDEG")),
-      SegColon(LoadSegment("SEGCOLON")) {
+      SegColon(LoadSegment("SEGCOLON")),
+      FStrip(std::make_unique<TSevenSegStrip>(*this)) {
   DigImg->SetPixelFormat(pf32bit);
   SegColon->SetPixelFormat(pf32bit);
   resize(216, 76);
@@ -40,7 +42,7 @@ template <class T>
 void TSevenSeg::UpdateCached(T& Field, const T& Value) {
   if (Field == Value) return;
   Field = Value;
-  CreateImageCache();
+  RebuildStrip();
   Repaint();
 }
 
@@ -92,7 +94,7 @@ void TSevenSeg::Assign(TPersistent* Source) {
   FColorScheme = src->FColorScheme;
   FMargin = src->FMargin;
   FInterDigDist = src->FInterDigDist;
-  CreateImageCache();
+  RebuildStrip();
   Invalidate();
 }
 
@@ -106,7 +108,7 @@ void TSevenSeg::AssignTo(TPersistent* Dest) {
 
 void TSevenSeg::ProcessResize(TObject*) {
   if (Width() == FCacheWidth && Height() == FCacheHeight) return;
-  CreateImageCache();
+  RebuildStrip();
   Repaint();
 }
 
@@ -155,7 +157,7 @@ TRect TSevenSeg::DotRect(int J) const {
 
 void TSevenSeg::Paint() {
   // The strip follows a size change that reached us before the resize event.
-  if (Width() != FCacheWidth || Height() != FCacheHeight) CreateImageCache();
+  if (Width() != FCacheWidth || Height() != FCacheHeight) RebuildStrip();
   TCanvas* c = Canvas();
   c->SetCopyMode(cmSrcCopy);
   c->Brush()->SetStyle(bsSolid);

@@ -1,0 +1,212 @@
+// The glyph strip of TSevenSeg, assembled from a few shrunk glyphs.
+#include "OrvSevenSegStrip.h"
+
+#include "ORV_sevenseg.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+
+namespace orv {
+
+namespace {
+
+constexpr TSegGlyph Blank{0, sgNone};
+constexpr TSegGlyph AllLit{(1 << SegFeatureCount) - 1, sgNone};
+// Segments 1, 4 and 7 lit, and 2, 3, 5 and 6. Every corner of the digit
+// joins a segment of one set to one of the other, so where the pixels around
+// a spot touch two segments that meet, these two glyphs light them one way
+// round each.
+constexpr std::array<TSegGlyph, 2> Alternating = {{{0b1001001, sgNone}, {0b0110110, sgNone}}};
+
+// The design coordinates that the shrunk pixel X may read: those under it
+// and two more on either side (an averaging shrink reads what it covers,
+// a smooth enlargement the two pixels around its centre).
+std::pair<int, int> DesignRange(int X, int Design, int Shrunk) {
+  return {std::max(0, int(qint64(X) * Design / Shrunk) - 2),
+          std::min(Design - 1, int((qint64(X + 1) * Design - 1) / Shrunk) + 2)};
+}
+
+// For every design coordinate, the first and last shrunk coordinate that may read it.
+struct TReach {
+  std::vector<int> First, Last;
+};
+
+TReach ReachOf(int Design, int Shrunk) {
+  TReach r{std::vector<int>(size_t(Design), Shrunk), std::vector<int>(size_t(Design), -1)};
+  for (int x = 0; x < Shrunk; ++x) {
+    const auto [from, to] = DesignRange(x, Design, Shrunk);
+    for (int s = from; s <= to; ++s) {
+      r.First[size_t(s)] = std::min(r.First[size_t(s)], x);
+      r.Last[size_t(s)] = x;
+    }
+  }
+  return r;
+}
+
+void CopyCell(QImage& Strip, int CellX, const QImage& Cell) {
+  for (int y = 0; y < Cell.height(); ++y)
+    std::memcpy(reinterpret_cast<QRgb*>(Strip.scanLine(y)) + CellX, Cell.constScanLine(y),
+                size_t(Cell.width()) * sizeof(QRgb));
+}
+
+}  // namespace
+
+void TSevenSegStrip::Forget() { FComposed.clear(); }
+
+// Colours the segments and composes the all-lit glyph, when the colours (or
+// the work image's size) changed since the glyphs kept were composed.
+void TSevenSegStrip::Prepare() {
+  const QSize design(FSeg.DigImg->Width(), FSeg.DigImg->Height());
+  if (!FComposed.empty() && FTextColor == FSeg.ColorText() && FBackColor == FSeg.ColorBackGnd() && design == FDesign)
+    return;
+  FComposed.clear();
+  FTextColor = FSeg.ColorText();
+  FBackColor = FSeg.ColorBackGnd();
+  FDesign = design;
+  FSeg.ColorizeSegments(FTextColor);
+  for (int f = 0; f < SegFeatureCount; ++f) {
+    auto& ink = FInk[size_t(f)];
+    ink.assign(size_t(design.height()), {INT_MAX, -1});
+    const auto [bitmap, at] = SegFeaturePlace(FSeg, f);
+    const QImage& img = bitmap->Image();
+    for (int r = 0; r < img.height(); ++r) {
+      const int y = at.Y + r;
+      if (y < 0 || y >= design.height()) continue;
+      const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(r));
+      for (int x = std::max(0, -at.X); x < img.width() && at.X + x < design.width(); ++x) {
+        if ((line[x] & 0xFFFFFF) == 0xFFFFFF) continue;
+        ink[size_t(y)].first = std::min(ink[size_t(y)].first, at.X + x);
+        ink[size_t(y)].second = at.X + x;
+      }
+    }
+  }
+  // White left after the background fill (an area the segments enclose)
+  // depends on the whole glyph, not on the segments near it.
+  FEnclosed = false;
+  if (design.isEmpty() || (ColorToQRgb(FBackColor) | 0xFF000000) == 0xFFFFFFFF) return;
+  const QImage& all = Composed(AllLit);
+  for (int y = 0; y < all.height() && !FEnclosed; ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(all.constScanLine(y));
+    FEnclosed = std::any_of(line, line + all.width(), [](QRgb p) { return (p & 0xFFFFFF) == 0xFFFFFF; });
+  }
+}
+
+const QImage& TSevenSegStrip::Composed(TSegGlyph Glyph) {
+  auto it = FComposed.find(Glyph);
+  if (it == FComposed.end()) {
+    TBitmap work(FDesign.width(), FDesign.height());
+    ComposeSegGlyph(FSeg, &work, Glyph);
+    it = FComposed.emplace(Glyph, work.Image()).first;
+  }
+  return it->second;
+}
+
+// Shrinking with smoothing averages the design pixels, like a halftone stretch.
+QImage TSevenSegStrip::Shrunk(TSegGlyph Glyph) {
+  return Composed(Glyph).scaled(FCellWidth, FCellHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// Cuts every shrunk row where the columns that may read a feature begin and end.
+std::vector<std::vector<TSevenSegStrip::TSpan>> TSevenSegStrip::RowSpans() const {
+  const TReach columns = ReachOf(FDesign.width(), FCellWidth);
+  auto rows = std::vector<std::vector<TSpan>>(size_t(FCellHeight));
+  std::array<std::pair<int, int>, SegFeatureCount> reach;
+  std::vector<int> cuts;
+  for (int y = 0; y < FCellHeight; ++y) {
+    const auto [top, bottom] = DesignRange(y, FDesign.height(), FCellHeight);
+    cuts.assign({0, FCellWidth});
+    for (int f = 0; f < SegFeatureCount; ++f) {
+      auto& [first, last] = reach[size_t(f)];
+      first = INT_MAX;
+      last = -1;
+      for (int r = top; r <= bottom; ++r) {
+        const auto [inkFirst, inkLast] = FInk[size_t(f)][size_t(r)];
+        if (inkFirst > inkLast) continue;
+        first = std::min(first, columns.First[size_t(inkFirst)]);
+        last = std::max(last, columns.Last[size_t(inkLast)]);
+      }
+      if (first > last) continue;
+      cuts.push_back(first);
+      cuts.push_back(last + 1);
+    }
+    std::sort(cuts.begin(), cuts.end());
+    cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
+    for (size_t i = 0; i + 1 < cuts.size() && cuts[i] < FCellWidth; ++i) {
+      int touch = 0;
+      for (int f = 0; f < SegFeatureCount; ++f)
+        if (reach[size_t(f)].first <= cuts[i] && cuts[i] <= reach[size_t(f)].second) touch |= 1 << f;
+      rows[size_t(y)].push_back({cuts[i], std::min(cuts[i + 1], FCellWidth), touch});
+    }
+  }
+  return rows;
+}
+
+// Copies every span of the cell from a shrunk glyph that lights the features
+// the span may read as Features does (neighbouring spans from the same glyph
+// in one piece); false when no glyph of Bases does.
+bool TSevenSegStrip::Assemble(QImage& Strip, int CellX, int Features, const std::vector<std::vector<TSpan>>& Rows,
+                              const std::vector<TShrunk>& Bases) const {
+  for (int y = 0; y < FCellHeight; ++y) {
+    QRgb* out = reinterpret_cast<QRgb*>(Strip.scanLine(y)) + CellX;
+    const auto copy = [&](const TShrunk* Base, int Left, int Right) {
+      std::memcpy(out + Left, reinterpret_cast<const QRgb*>(Base->Image.constScanLine(y)) + Left,
+                  size_t(Right - Left) * sizeof(QRgb));
+    };
+    const TShrunk* run = nullptr;
+    int runLeft = 0;
+    for (const TSpan& s : Rows[size_t(y)]) {
+      const int want = Features & s.Touch;
+      const auto base = std::find_if(Bases.begin(), Bases.end(),
+                                     [&](const TShrunk& b) { return (b.Features & s.Touch) == want; });
+      if (base == Bases.end()) return false;
+      if (&*base == run) continue;
+      if (run) copy(run, runLeft, s.Left);
+      run = &*base;
+      runLeft = s.Left;
+    }
+    if (run) copy(run, runLeft, FCellWidth);
+  }
+  return true;
+}
+
+QImage TSevenSegStrip::Build(int CellWidth, int CellHeight) {
+  Prepare();
+  FCellWidth = CellWidth;
+  FCellHeight = CellHeight;
+  const int n = int(SevenSegCharList.size());
+  QImage strip(n * CellWidth, CellHeight, QImage::Format_RGB32);
+  if (FDesign.isEmpty()) {
+    strip.fill(ColorToQRgb(FBackColor) | 0xFF000000);
+    return strip;
+  }
+  std::vector<TShrunk> bases;
+  std::vector<std::vector<TSpan>> rows;
+  size_t alternates = 0;
+  for (int k = 0; k < n; ++k) {
+    const TSegGlyph glyph = SegGlyphOf(SevenSegCharList[k], false);
+    if (glyph.Symbol != sgNone || FEnclosed) {
+      CopyCell(strip, k * CellWidth, Shrunk(glyph));
+      continue;
+    }
+    if (bases.empty()) {
+      bases = {{Blank.Features, Shrunk(Blank)}, {AllLit.Features, Shrunk(AllLit)}};
+      rows = RowSpans();
+    }
+    // Glyphs that light the segments of a corner differently are shrunk only
+    // when a cell needs them, the cell's own glyph last of all.
+    bool done = Assemble(strip, k * CellWidth, glyph.Features, rows, bases);
+    while (!done && alternates < Alternating.size()) {
+      bases.push_back({Alternating[alternates].Features, Shrunk(Alternating[alternates])});
+      ++alternates;
+      done = Assemble(strip, k * CellWidth, glyph.Features, rows, bases);
+    }
+    if (!done) {
+      bases.push_back({glyph.Features, Shrunk(glyph)});
+      CopyCell(strip, k * CellWidth, bases.back().Image);
+    }
+  }
+  return strip;
+}
+
+}  // namespace orv
