@@ -13,6 +13,8 @@
 // Defaults: size 200 x 200, font Arial 11 pt, TextAngle 0, anchor (10, 10)
 // until recentred, taCenter, AntiAlias on. Setters redraw: painting at once,
 // or invalidating when transparent.
+//
+// \image html rotated_labels.png "Rotated labels in the gallery"
 
 #include <orvcore.h>
 
@@ -29,6 +31,8 @@ class TRotLab : public TCustomLabel {
   Q_PROPERTY(orv::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
 
 public:
+  // A label with the defaults above; AOwner (may be null) owns it and, when
+  // it is a control, is its parent.
   explicit TRotLab(TComponent* AOwner);
 
   // Degrees, counter-clockwise, any value.
@@ -37,14 +41,19 @@ public:
   // The anchor in client pixels; not stored while AutoCenter is on.
   int PosX() const { return FPosX; }
   void SetPosX(int Value);
+  // The anchor's y in client pixels; not stored while AutoCenter is on.
   int PosY() const { return FPosY; }
   void SetPosY(int Value);
+  // Keeps the anchor at the centre of the control; switching it on recentres.
   bool AutoCenter() const { return FAutoCenter; }
   void SetAutoCenter(bool Value);
+  // Which point of the text sits on the anchor: its left end, right end or
+  // middle (taCenter).
   void SetAlignment(TAlignment Value);
   // Smooth text edges (antialiased font quality).
   bool AntiAlias() const { return FAntiAlias; }
   void SetAntiAlias(bool Value);
+  // Frame around the control (fsSunken).
   TFrameStyle FrameStyle() const { return FFrameStyle; }
   void SetFrameStyle(TFrameStyle Value);
 

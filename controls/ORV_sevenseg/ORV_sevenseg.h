@@ -20,6 +20,13 @@
 //
 // Defaults: caption "8.8.8.8.", 4 digits, red segments on $333333, Margin 8,
 // InterDigDist 2, frame style fsSunken, size 216 x 76.
+//
+// A negative Margin becomes 0. When the cells are too small for a glyph
+// (Width - 2 * Margin too narrow for NumDigits cells and InterDigDist, or
+// Height - 2 * Margin not positive) the display shows only its background
+// and frame.
+//
+// \image html seven_segment.png "Seven-segment displays in the gallery"
 
 #include <orvcore.h>
 
@@ -27,7 +34,9 @@
 
 namespace orv {
 
+namespace detail {
 class TSevenSegStrip;
+}
 
 // The glyphs of the cache, in cache order; the last one is the decimal point alone.
 extern const QString SevenSegCharList;
@@ -44,9 +53,12 @@ class TSevenSeg : public TGraphicControl {
   Q_PROPERTY(orv::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
 
 public:
+  // A display with the defaults above; AOwner (may be null) owns it and,
+  // when it is a control, is its parent.
   explicit TSevenSeg(TComponent* AOwner);
   ~TSevenSeg() override;
 
+  // The text shown, one cell per character (see the class comment).
   QString Caption() const { return FCaption; }
   void SetCaption(const QString& Value);
   // 1..32; other values are ignored.
@@ -55,6 +67,7 @@ public:
   // Segment colour; pure white shows as $FEFEFE (white is the background key).
   TColor ColorText() const { return FColorText; }
   void SetColorText(TColor Value);
+  // Background of the display and of the glyph cells.
   TColor ColorBackGnd() const { return FColorBackGnd; }
   void SetColorBackGnd(TColor Value);
   // Space around the digits; 0 .. Height div 2 - 1.
@@ -63,21 +76,30 @@ public:
   // Space between two digits; values of 256 and more become 255.
   int InterDigDist() const { return FInterDigDist; }
   void SetInterDigDist(int Value);
+  // Frame around the control, drawn in fixed colours.
   TFrameStyle FrameStyle() const { return FFrameStyle; }
   void SetFrameStyle(TFrameStyle Value);
   // Kept for the frame-line colours; the frame is drawn in fixed colours.
   TColorScheme ColorScheme() const { return FColorScheme; }
   void SetColorScheme(TColorScheme Value);
 
-  // The work image in which one glyph is composed, the glyph strip, and the
-  // six segment bitmaps (black shapes on white, coloured by flood fill).
+  // The work image in which CreateDigit composes one glyph (312 x 432).
   const std::unique_ptr<TBitmap> DigImg;
+  // The glyph strip: one cell of GlyphWidth x GlyphHeight per glyph of
+  // SevenSegCharList, in that order.
   const std::unique_ptr<TBitmap> ImgCache;
+  // The segment bitmaps, black shapes on white until ColorizeSegments colours
+  // them: a vertical segment (68 x 190),
   const std::unique_ptr<TBitmap> SegVert;
+  // a horizontal segment (200 x 38),
   const std::unique_ptr<TBitmap> SegHorz;
+  // the decimal point (38 x 38),
   const std::unique_ptr<TBitmap> SegDot;
+  // the plus sign (200 x 190),
   const std::unique_ptr<TBitmap> SegPlus;
+  // the degree sign (160 x 138)
   const std::unique_ptr<TBitmap> SegDeg;
+  // and the colon (68 x 190).
   const std::unique_ptr<TBitmap> SegColon;
 
   // Composes the glyph of Ch (with its decimal point when Dot) in DigImg.
@@ -99,17 +121,22 @@ public:
   // One cell of the caption: the glyph's index in SevenSegCharList (-1 for
   // a blank cell) and whether its decimal point is lit.
   struct TDigit {
+    // Index in SevenSegCharList, -1 for a blank cell.
     int Glyph = -1;
+    // Whether the decimal point is lit.
     bool Dot = false;
+    // Equal when glyph and point are.
     bool operator==(const TDigit&) const = default;
   };
   // The cells the caption fills, at most NumDigits.
   QList<TDigit> CaptionDigits() const;
-  // Glyph width and height of a cell.
+  // Glyph width of a cell: (Width - 2 * Margin) div NumDigits - InterDigDist.
   int GlyphWidth() const;
+  // Glyph height of a cell: Height - 2 * Margin.
   int GlyphHeight() const;
-  // Where digit J (0-based) is drawn, and the part of it the decimal point covers.
+  // Where digit J (0-based) is drawn.
   TRect DigitRect(int J) const;
+  // The part of digit J that its decimal point covers (the lower right sixth).
   TRect DotRect(int J) const;
 
 protected:
@@ -137,7 +164,7 @@ private:
 
   // Rebuilds the strip for the current size, composing again only when the colours changed.
   void RebuildStrip();
-  const std::unique_ptr<TSevenSegStrip> FStrip;
+  const std::unique_ptr<detail::TSevenSegStrip> FStrip;
 };
 
 }  // namespace orv

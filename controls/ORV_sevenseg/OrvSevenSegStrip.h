@@ -25,6 +25,8 @@ namespace orv {
 
 class TSevenSeg;
 
+namespace detail {
+
 // What a glyph shows: lit features (bit n-1 for segment n, 1 top ... 7
 // bottom, bit 7 the decimal point), or one of the symbols drawn from a bitmap
 // of its own.
@@ -87,4 +89,5 @@ private:
   int FCellHeight = 0;
 };
 
+}  // namespace detail
 }  // namespace orv

@@ -62,6 +62,8 @@ void FillFrom(TBitmap* Bmp, int X, int Y, TColor Color) {
 
 }  // namespace
 
+namespace detail {
+
 TSegGlyph SegGlyphOf(QChar Ch, bool Dot) {
   TSegGlyph g;
   if (Ch == QLatin1Char(':')) g.Symbol = sgColon;
@@ -107,6 +109,8 @@ void ComposeSegGlyph(TSevenSeg& Seg, TBitmap* Into, TSegGlyph Glyph) {
   c->FloodFill(1, 1, clWhite, fsSurface);
 }
 
+}  // namespace detail
+
 void TSevenSeg::ColorizeSegments(TColor Color) {
   if (Color == clWhite) Color = 0xFEFEFE;
   for (TBitmap* b : {SegVert.get(), SegHorz.get(), SegDot.get(), SegPlus.get()})
@@ -116,7 +120,9 @@ void TSevenSeg::ColorizeSegments(TColor Color) {
   FillFrom(SegDeg.get(), 25, SegDeg->Height() / 2, Color);
 }
 
-void TSevenSeg::CreateDigit(QChar Ch, bool Dot) { ComposeSegGlyph(*this, DigImg.get(), SegGlyphOf(Ch, Dot)); }
+void TSevenSeg::CreateDigit(QChar Ch, bool Dot) {
+  detail::ComposeSegGlyph(*this, DigImg.get(), detail::SegGlyphOf(Ch, Dot));
+}
 
 void TSevenSeg::CreateImageCache() {
   FStrip->Forget();

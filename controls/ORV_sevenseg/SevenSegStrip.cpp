@@ -7,7 +7,7 @@
 #include <climits>
 #include <cstring>
 
-namespace orv {
+namespace orv::detail {
 
 namespace {
 
@@ -209,4 +209,4 @@ QImage TSevenSegStrip::Build(int CellWidth, int CellHeight) {
   return strip;
 }
 
-}  // namespace orv
+}  // namespace orv::detail

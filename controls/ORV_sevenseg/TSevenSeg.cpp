@@ -27,7 +27,7 @@ TSevenSeg::TSevenSeg(TComponent* AOwner)
       SegPlus(LoadSegment("SEGPLUS")),
       SegDeg(LoadSegment("SEGDEG")),
       SegColon(LoadSegment("SEGCOLON")),
-      FStrip(std::make_unique<TSevenSegStrip>(*this)) {
+      FStrip(std::make_unique<detail::TSevenSegStrip>(*this)) {
   DigImg->SetPixelFormat(pf32bit);
   SegColon->SetPixelFormat(pf32bit);
   resize(216, 76);
