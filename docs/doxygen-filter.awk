@@ -4,7 +4,8 @@
 # - The comment block at the top of a header documents the class it names
 #   first ("// TNumLab: a label ...") or, without such a name, the file.
 # - A comment on lines of its own documents the declaration below it; one
-#   after code on the same line documents that code (enum values, fields).
+#   after code on the same line documents that code (enum values, fields),
+#   except after a closing brace or a preprocessor line.
 # - "// ---- title" starts a named group of members, which ends at the next
 #   such line, an access specifier or the end of the class.
 # - A setter straight after its getter, without a comment of its own, shares
@@ -25,14 +26,16 @@ function flush_top(   i, name) {
   ntop = 0
 }
 
-# Comment text as Doxygen reads it: "#" before a word would ask for a link.
+# Comment text as Doxygen reads it: "#" before a word would ask for a link,
+# and a lone "." after a blank would end a list.
 function text(s) {
   gsub(/#/, "\\#", s)
+  gsub(/ \.\./, " \\.\\.", s)
   return s
 }
 
 function close_group() {
-  if (in_group) print "///@}"
+  if (in_group) print "//@}"
   in_group = 0
 }
 
@@ -45,7 +48,7 @@ state != "body" && /^[ \t]*$/ { if (state == "top") state = "after"; print; next
 state != "body" { flush_top(); state = "body" }
 
 # Group headings.
-/^[ \t]*\/\/ ?-{3,}/ {
+/^[ \t]*\/\/ ?---+/ {
   close_group()
   title = $0
   sub(/^[ \t]*\/\/ ?-+ */, "", title)
@@ -53,7 +56,7 @@ state != "body" { flush_top(); state = "body" }
   sub(/\/\/.*/, "", indent)
   if (title != "") {
     print indent "/// \\name " title
-    print indent "///@{"
+    print indent "//@{"
     in_group = 1
   } else {
     print ""
@@ -98,7 +101,7 @@ state != "body" { flush_top(); state = "body" }
   line = $0
   # A comment after code (and not inside a string) documents that code.
   pos = index(line, "//")
-  if (pos > 0 && index(substr(line, 1, pos - 1), "\"") == 0)
+  if (pos > 0 && line !~ /^[ \t]*[}#]/ && index(substr(line, 1, pos - 1), "\"") == 0)
     line = substr(line, 1, pos - 1) "///<" text(substr(line, pos + 2))
   # A setter straight after its getter.
   if (!commented && getter != "" && match(line, /^[ \t]*void Set[A-Za-z0-9_]+\(/)) {
@@ -115,9 +118,9 @@ state != "body" { flush_top(); state = "body" }
     }
   }
   getter = ""
-  if (match(line, /[A-Za-z0-9_]+\(\) const/)) {
+  if (match(line, /[A-Za-z0-9_]+\([^()]*\) const/)) {
     getter = substr(line, RSTART, RLENGTH)
-    sub(/\(\) const/, "", getter)
+    sub(/\(.*/, "", getter)
     getter_doc = commented
   }
   if (line !~ /^[ \t]*$/) commented = 0

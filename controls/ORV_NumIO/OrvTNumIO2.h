@@ -339,6 +339,7 @@ public:
   int XCoordsToCharPos(int X) const;
 
   // ---- framework
+  // Takes the focus and restarts the caret (unless read-only).
   void SetFocus() override;
   // Fires OnChange.
   void Changed();
@@ -347,6 +348,8 @@ public:
   void Paint() override;
   // Takes the focus and restarts the caret (unless read-only).
   void Click() override;
+  // Places the caret, and works the gauge, the spin buttons and the freeze
+  // box (see the class comment).
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   // Drags the selection or the gauge while the left button is held.
   void MouseMove(TShiftState Shift, int X, int Y) override;
