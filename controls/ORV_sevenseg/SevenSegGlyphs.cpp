@@ -64,24 +64,29 @@ void FillFrom(TBitmap* Bmp, int X, int Y, TColor Color) {
 
 namespace detail {
 
-TSegGlyph SegGlyphOf(QChar Ch, bool Dot) {
-  TSegGlyph g;
-  if (Ch == QLatin1Char(':')) g.Symbol = sgColon;
-  else if (Ch == QChar(0x00B0)) g.Symbol = sgDegree;
-  else if (Ch == QLatin1Char('+')) g.Symbol = sgPlus;
+int SegGlyphOf(QChar Ch, bool Dot) {
+  int g = 0;
+  if (Ch == QLatin1Char(':')) g = SegColonFeature;
+  else if (Ch == QChar(0x00B0)) g = SegDegreeFeature;
+  else if (Ch == QLatin1Char('+')) g = SegPlusFeature;
   else if (Ch == QLatin1Char('.') || Ch == QLatin1Char(',')) Dot = true;
-  else g.Features = SegmentsOf(Ch);
-  if (Dot) g.Features |= SegPointFeature;
-  return g;
+  else g = SegmentsOf(Ch);
+  return Dot ? g | SegPointFeature : g;
 }
 
 std::pair<TBitmap*, TPoint> SegFeaturePlace(TSevenSeg& Seg, int F) {
-  if (F == SegFeatureCount - 1) return {Seg.SegDot.get(), DotPlace};
+  switch (1 << F) {
+    case SegPointFeature: return {Seg.SegDot.get(), DotPlace};
+    case SegPlusFeature: return {Seg.SegPlus.get(), PlusPlace};
+    case SegColonFeature: return {Seg.SegColon.get(), ColonPlace};
+    case SegDegreeFeature: return {Seg.SegDeg.get(), DegreePlace};
+    default: break;
+  }
   const TSegmentPlace& s = SegmentPlaces[size_t(F)];
   return {s.Horizontal ? Seg.SegHorz.get() : Seg.SegVert.get(), TPoint(s.X, s.Y)};
 }
 
-void ComposeSegGlyph(TSevenSeg& Seg, TBitmap* Into, TSegGlyph Glyph) {
+void ComposeSegGlyph(TSevenSeg& Seg, TBitmap* Into, int Glyph) {
   TCanvas* c = Into->Canvas();
   c->SetCopyMode(cmSrcCopy);
   c->Brush()->SetStyle(bsSolid);
@@ -93,14 +98,9 @@ void ComposeSegGlyph(TSevenSeg& Seg, TBitmap* Into, TSegGlyph Glyph) {
     c->CopyRect(TRect(At.X, At.Y, At.X + B->Width(), At.Y + B->Height()), B->Canvas(),
                 TRect(0, 0, B->Width(), B->Height()));
   };
-  switch (Glyph.Symbol) {
-    case sgColon: andIn(Seg.SegColon.get(), ColonPlace); break;
-    case sgDegree: andIn(Seg.SegDeg.get(), DegreePlace); break;
-    case sgPlus: andIn(Seg.SegPlus.get(), PlusPlace); break;
-    case sgNone: break;
-  }
+  // The order does not matter: AND is commutative.
   for (int f = 0; f < SegFeatureCount; ++f) {
-    if (!(Glyph.Features & (1 << f))) continue;
+    if (!(Glyph & (1 << f))) continue;
     const auto [bitmap, at] = SegFeaturePlace(Seg, f);
     andIn(bitmap, at);
   }

@@ -11,13 +11,19 @@ namespace orv::detail {
 
 namespace {
 
-constexpr TSegGlyph Blank{0, sgNone};
-constexpr TSegGlyph AllLit{(1 << SegFeatureCount) - 1, sgNone};
-// Segments 1, 4 and 7 lit, and 2, 3, 5 and 6. Every corner of the digit
-// joins a segment of one set to one of the other, so where the pixels around
-// a spot touch two segments that meet, these two glyphs light them one way
-// round each.
-constexpr std::array<TSegGlyph, 2> Alternating = {{{0b1001001, sgNone}, {0b0110110, sgNone}}};
+// The glyphs a cell may be assembled from, shrunk only when a cell needs
+// them, in this order: every segment and the point lit, the three symbols,
+// nothing lit, and segments 1, 4 and 7 and then 2, 3, 5 and 6 lit (every
+// corner of the digit joins a segment of one set to one of the other, so
+// where the pixels around a spot touch two segments that meet, these two
+// glyphs light them one way round each).
+constexpr std::array<int, 7> Bases = {SegAllSegments | SegPointFeature,
+                                      SegPlusFeature,
+                                      SegColonFeature,
+                                      SegDegreeFeature,
+                                      0,
+                                      0b1001001,
+                                      0b0110110};
 
 // The design coordinates that the shrunk pixel X may read: those under it
 // and two more on either side (an averaging shrink reads what it covers,
@@ -54,8 +60,19 @@ void CopyCell(QImage& Strip, int CellX, const QImage& Cell) {
 
 void TSevenSegStrip::Forget() { FComposed.clear(); }
 
-// Colours the segments and composes the all-lit glyph, when the colours (or
-// the work image's size) changed since the glyphs kept were composed.
+// Whether the composed glyph keeps white the background fill did not reach.
+bool TSevenSegStrip::Encloses(int Glyph) {
+  const QImage& image = Composed(Glyph);
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    if (std::any_of(line, line + image.width(), [](QRgb p) { return (p & 0xFFFFFF) == 0xFFFFFF; })) return true;
+  }
+  return false;
+}
+
+// Colours the segments and composes the glyphs every size needs, when the
+// colours (or the work image's size) changed since the glyphs kept were
+// composed.
 void TSevenSegStrip::Prepare() {
   const QSize design(FSeg.DigImg->Width(), FSeg.DigImg->Height());
   if (!FComposed.empty() && FTextColor == FSeg.ColorText() && FBackColor == FSeg.ColorBackGnd() && design == FDesign)
@@ -82,17 +99,15 @@ void TSevenSegStrip::Prepare() {
     }
   }
   // White left after the background fill (an area the segments enclose)
-  // depends on the whole glyph, not on the segments near it.
+  // depends on the whole glyph, not on the features near it. Without it in
+  // the glyph of all segments, no segment glyph has any (fewer segments
+  // enclose less); the symbols are checked one by one.
   FEnclosed = false;
   if (design.isEmpty() || (ColorToQRgb(FBackColor) | 0xFF000000) == 0xFFFFFFFF) return;
-  const QImage& all = Composed(AllLit);
-  for (int y = 0; y < all.height() && !FEnclosed; ++y) {
-    const auto* line = reinterpret_cast<const QRgb*>(all.constScanLine(y));
-    FEnclosed = std::any_of(line, line + all.width(), [](QRgb p) { return (p & 0xFFFFFF) == 0xFFFFFF; });
-  }
+  FEnclosed = std::any_of(Bases.begin(), Bases.begin() + 4, [this](int g) { return Encloses(g); });
 }
 
-const QImage& TSevenSegStrip::Composed(TSegGlyph Glyph) {
+const QImage& TSevenSegStrip::Composed(int Glyph) {
   auto it = FComposed.find(Glyph);
   if (it == FComposed.end()) {
     TBitmap work(FDesign.width(), FDesign.height());
@@ -103,7 +118,7 @@ const QImage& TSevenSegStrip::Composed(TSegGlyph Glyph) {
 }
 
 // Shrinking with smoothing averages the design pixels, like a halftone stretch.
-QImage TSevenSegStrip::Shrunk(TSegGlyph Glyph) {
+QImage TSevenSegStrip::Shrunk(int Glyph) {
   return Composed(Glyph).scaled(FCellWidth, FCellHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
@@ -181,28 +196,19 @@ QImage TSevenSegStrip::Build(int CellWidth, int CellHeight) {
     return strip;
   }
   std::vector<TShrunk> bases;
-  std::vector<std::vector<TSpan>> rows;
-  size_t alternates = 0;
+  const std::vector<std::vector<TSpan>> rows = FEnclosed ? std::vector<std::vector<TSpan>>() : RowSpans();
+  size_t next = 0;
   for (int k = 0; k < n; ++k) {
-    const TSegGlyph glyph = SegGlyphOf(SevenSegCharList[k], false);
-    if (glyph.Symbol != sgNone || FEnclosed) {
-      CopyCell(strip, k * CellWidth, Shrunk(glyph));
-      continue;
+    const int glyph = SegGlyphOf(SevenSegCharList[k], false);
+    bool done = !FEnclosed && !bases.empty() && Assemble(strip, k * CellWidth, glyph, rows, bases);
+    while (!FEnclosed && !done && next < Bases.size()) {
+      bases.push_back({Bases[next], Shrunk(Bases[next])});
+      ++next;
+      done = Assemble(strip, k * CellWidth, glyph, rows, bases);
     }
-    if (bases.empty()) {
-      bases = {{Blank.Features, Shrunk(Blank)}, {AllLit.Features, Shrunk(AllLit)}};
-      rows = RowSpans();
-    }
-    // Glyphs that light the segments of a corner differently are shrunk only
-    // when a cell needs them, the cell's own glyph last of all.
-    bool done = Assemble(strip, k * CellWidth, glyph.Features, rows, bases);
-    while (!done && alternates < Alternating.size()) {
-      bases.push_back({Alternating[alternates].Features, Shrunk(Alternating[alternates])});
-      ++alternates;
-      done = Assemble(strip, k * CellWidth, glyph.Features, rows, bases);
-    }
+    // The cell's own glyph last of all.
     if (!done) {
-      bases.push_back({glyph.Features, Shrunk(glyph)});
+      bases.push_back({glyph, Shrunk(glyph)});
       CopyCell(strip, k * CellWidth, bases.back().Image);
     }
   }
