@@ -175,9 +175,11 @@ protected:
   TKeyInput InputKeyPress(const QKeyEvent* e);
   // KeyUp; returns false when KeyUp set the key to 0.
   bool InputKeyRelease(const QKeyEvent* e);
-  // Whether a focus change reaches DoEnter/DoExit: a popup window (a menu,
-  // a drop-down list) taking the keyboard for a while does not.
-  static bool CountsAsFocusChange(const QFocusEvent* e);
+  // The focus arriving runs DoEnter, leaving runs DoExit, once each: the
+  // focus going to a popup (a menu, a drop-down list) or to another window
+  // and coming back is no exit and enter.
+  void InputFocusIn(const QFocusEvent* e);
+  void InputFocusOut(const QFocusEvent* e);
   // Opens PopupMenu at the screen point Pos; false without a menu.
   bool PopupAt(QPoint Pos);
 
@@ -213,6 +215,8 @@ private:
   bool FWantTabs = false;
   bool FClickEvents = true;
   bool FMousePressed = false;
+  // DoEnter ran and DoExit not yet.
+  bool FEntered = false;
   bool FSyncingFont = false;
   bool FSettingEnabled = false;
   QPointer<QObject> FPopupMenu;

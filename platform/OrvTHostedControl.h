@@ -17,7 +17,8 @@
 //   MouseMove, MouseUp, Click and DblClick in the control's coordinates; a
 //   wheel turn reaches DoMouseWheel and scrolls the widget only when not
 //   handled there.
-// - The focus entering or leaving the widget reaches DoEnter and DoExit.
+// - The focus entering or leaving the widget reaches DoEnter and DoExit
+//   (moving between parts of the inner widget does not).
 // - A context-menu request opens the control's PopupMenu; without one the
 //   widget shows its own menu.
 // The pointer entering and leaving the inner widget enters and leaves the
@@ -66,6 +67,7 @@ protected:
   void focusInEvent(QFocusEvent* e) override;
   void focusOutEvent(QFocusEvent* e) override;
   void contextMenuEvent(QContextMenuEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
 
 private:
   // Returns whether the key press is consumed.
@@ -78,8 +80,6 @@ private:
   QList<QPointer<QWidget>> FParts;
   // Set while a key press with changed characters goes to the inner widget.
   bool FResending = false;
-  // Whether the focus is in the inner widget (DoEnter ran, DoExit not yet).
-  bool FFocusInside = false;
 };
 
 }  // namespace orv

@@ -286,12 +286,12 @@ void TControl::keyReleaseEvent(QKeyEvent* e) {
 
 void TControl::focusInEvent(QFocusEvent* e) {
   QWidget::focusInEvent(e);
-  if (CountsAsFocusChange(e)) DoEnter();
+  InputFocusIn(e);
 }
 
 void TControl::focusOutEvent(QFocusEvent* e) {
   QWidget::focusOutEvent(e);
-  if (CountsAsFocusChange(e)) DoExit();
+  InputFocusOut(e);
 }
 
 void TControl::contextMenuEvent(QContextMenuEvent* e) {
@@ -358,7 +358,17 @@ bool TControl::InputKeyRelease(const QKeyEvent* e) {
   return key != 0;
 }
 
-bool TControl::CountsAsFocusChange(const QFocusEvent* e) { return e->reason() != Qt::PopupFocusReason; }
+void TControl::InputFocusIn(const QFocusEvent*) {
+  if (FEntered) return;
+  FEntered = true;
+  DoEnter();
+}
+
+void TControl::InputFocusOut(const QFocusEvent* e) {
+  if (!FEntered || e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason) return;
+  FEntered = false;
+  DoExit();
+}
 
 // ------------------------------------------------- framework's virtual methods
 

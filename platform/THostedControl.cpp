@@ -2,10 +2,9 @@
 
 #include "OrvServices.h"
 
-#include <QContextMenuEvent>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -23,9 +22,7 @@ THostedControl::THostedControl(TComponent* AOwner) : TControl(AOwner) {
 
 void THostedControl::SetHostedWidget(QWidget* Inner) {
   FInner = Inner;
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(Inner);
+  Inner->setGeometry(rect());
   setFocusProxy(Inner);
   HostInput(Inner);
   UpdatePalette();
@@ -89,18 +86,12 @@ bool THostedControl::HostEvent(QWidget* Part, QEvent* e) {
       return InputWheel(w, pos(w->position()));
     }
     case QEvent::FocusIn:
-      if (CountsAsFocusChange(static_cast<QFocusEvent*>(e)) && !FFocusInside) {
-        FFocusInside = true;
-        DoEnter();
-      }
+      InputFocusIn(static_cast<QFocusEvent*>(e));
       return false;
     case QEvent::FocusOut: {
       // Focus moving between parts of the inner widget stays inside the control.
       QWidget* focus = QApplication::focusWidget();
-      if (CountsAsFocusChange(static_cast<QFocusEvent*>(e)) && FFocusInside && !(focus && isAncestorOf(focus))) {
-        FFocusInside = false;
-        DoExit();
-      }
+      if (!(focus && isAncestorOf(focus))) InputFocusOut(static_cast<QFocusEvent*>(e));
       return false;
     }
     case QEvent::ContextMenu:
@@ -126,6 +117,12 @@ bool THostedControl::HostKeyPress(QWidget* Part, QKeyEvent* e) {
     FResending = false;
   }
   return true;
+}
+
+void THostedControl::resizeEvent(QResizeEvent* e) {
+  // The inner widget covers the control, whatever its own size preferences.
+  if (FInner) FInner->setGeometry(rect());
+  TControl::resizeEvent(e);
 }
 
 void THostedControl::ColorChanged() {
