@@ -28,12 +28,13 @@ namespace orv {
 
 class TForm;
 
+// Every member has a default, so an answer names only what it needs.
 struct TModalAnswer {
-  std::function<void(TForm* Form)> Action;
+  std::function<void(TForm* Form)> Action = {};
   TModalResult Result = mrOk;
   TColor Color = clBlack;
-  QString FileName;
-  QString MenuItem;
+  QString FileName = {};
+  QString MenuItem = {};
 };
 
 // Queues an answer for the next modal loop.

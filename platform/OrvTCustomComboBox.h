@@ -6,8 +6,9 @@
 // from the list and draws every entry itself: DrawItem(Index, Rect, State)
 // paints entry Index (0-based) on Canvas() into Rect, for the list (one
 // call per visible entry, ItemHeight pixels high) and for the field of the
-// closed box (State has odComboBoxEdit; with no entry selected the field is
-// only filled with Color). Before each call the canvas has the control's
+// closed box (State has odComboBoxEdit, and odSelected and odFocused while
+// the box has the focus; with no entry selected the field is only filled
+// with Color). Rect starts at (0, 0). Before each call the canvas has the control's
 // font and a solid brush of Color, or clHighlight with clHighlightText for
 // a selected entry; the default DrawItem fires OnDrawItem when assigned,
 // else fills Rect and writes the entry's text at (Rect.Left + 2, Rect.Top).

@@ -97,6 +97,8 @@ private:
   bool FDragging = false;
   // Shown pressed while held (the pointer inside).
   bool FPressed = false;
+  // The pointer is over the button.
+  bool FHot = false;
 };
 
 }  // namespace orv

@@ -159,9 +159,10 @@ void TCustomComboBox::SetStyle(TComboBoxStyle Value) {
   const int index = FCombo->currentIndex();
   FCombo->setEditable(Value == csDropDown);
   FCombo->setCurrentIndex(index);
+  // Becoming editable makes a new line edit (Qt drops the old one).
   if (QLineEdit* edit = FCombo->lineEdit()) {
     HostInput(edit);
-    connect(edit, &QLineEdit::textEdited, this, [this] { Change(); }, Qt::UniqueConnection);
+    connect(edit, &QLineEdit::textEdited, this, [this] { Change(); });
   }
   static_cast<TComboWidget*>(FCombo)->SetOwnerDraw(Value == csOwnerDrawFixed);
 }
@@ -233,13 +234,14 @@ void TCustomComboBox::PaintItem(QPainter& Painter, const QRect& Target, int Inde
   FCanvas.Font()->Assign(Font());
   FCanvas.Brush()->SetStyle(bsSolid);
   FCanvas.Brush()->SetColor(Color());
-  if (State.Contains(odSelected)) {
+  const bool entry = Index >= 0 && Index < FItems->Count();
+  if (entry && State.Contains(odSelected)) {
     FCanvas.Brush()->SetColor(clHighlight);
     FCanvas.Font()->SetColor(clHighlightText);
   }
   const TRect r(0, 0, Target.width(), Target.height());
   try {
-    if (Index >= 0 && Index < FItems->Count())
+    if (entry)
       DrawItem(Index, r, State);
     else
       FCanvas.FillRect(r);

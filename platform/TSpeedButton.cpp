@@ -164,7 +164,7 @@ void TSpeedButton::Paint() {
   TCanvas* c = Canvas();
   const TButtonState state = State();
   const bool sunken = state == bsDown || state == bsExclusive;
-  const bool hot = underMouse() && Enabled();
+  const bool hot = FHot && Enabled();
   if (state == bsExclusive && !(FFlat && hot)) {
     // The checkered face of a button that stays down.
     QImage tile(2, 2, QImage::Format_RGB32);
@@ -231,11 +231,13 @@ void TSpeedButton::SetEnabled(bool Value) {
 
 void TSpeedButton::enterEvent(QEnterEvent* e) {
   TGraphicControl::enterEvent(e);
+  FHot = true;
   if (FFlat) Invalidate();
 }
 
 void TSpeedButton::leaveEvent(QEvent* e) {
   TGraphicControl::leaveEvent(e);
+  FHot = false;
   if (FFlat) Invalidate();
 }
 
