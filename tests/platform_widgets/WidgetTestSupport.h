@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QWindow>
 
 #include <ostream>
 #include <vector>
@@ -33,6 +34,12 @@ inline void MouseAt(QTest::MouseAction Action, QWidget* Control, QPoint P, Qt::M
     QTest::mouseMove(w, local);
   else
     QTest::mouseEvent(Action, w, Button, Mods, local);
+}
+
+// A click sent through the control's window, as the window system delivers
+// one (a right click then also asks for a context menu).
+inline void WindowClick(QWidget* Control, QPoint P, Qt::MouseButton Button) {
+  QTest::mouseClick(Control->window()->windowHandle(), Button, Qt::NoModifier, Control->mapTo(Control->window(), P));
 }
 
 // Shows the widget's window, activates it and gives the widget the focus.
