@@ -11,7 +11,9 @@
 // locale's short date, or hh:mm:ss for dtkTime. Setting DateTime outside
 // 0001-01-01..9999-12-31 raises EConvertError.
 //
-// OnChange fires when the user changes the value, not for values set by code.
+// The picker keeps the whole value whatever its format shows: the user's
+// changes replace only the parts shown. OnChange fires when the user
+// changes the value, not for values set by code.
 // Keys, mouse and focus reach the framework's methods as THostedControl
 // describes. Default size 186 x the field's height; the current date and time
 // at creation.
@@ -32,7 +34,7 @@ public:
   explicit TDateTimePicker(TComponent* AOwner);
   ~TDateTimePicker() override;
 
-  TDateTime DateTime() const;
+  TDateTime DateTime() const { return FValue; }
   void SetDateTime(TDateTime Value);
   TDateTime Date() const;
   void SetDate(TDateTime Value);
@@ -57,7 +59,10 @@ protected:
 
 private:
   void UpdateDisplayFormat();
+  // Takes the parts of the value the user can see from the editor.
+  void UserChanged();
   QDateTimeEdit* FEdit;
+  TDateTime FValue = 0;
   TDateTimeKind FKind = dtkDate;
   QString FFormat;
   // Set while code writes the value, which fires no OnChange.

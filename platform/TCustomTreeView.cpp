@@ -26,9 +26,9 @@ TCustomTreeView::TCustomTreeView(TComponent* AOwner)
       HandleException(ex);
     }
   });
-  connect(FTree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* Current) {
+  connect(FTree, &QTreeWidget::itemSelectionChanged, this, [this] {
     try {
-      Change(TTreeNodes::NodeOf(Current));
+      Change(Selected());
     } catch (const std::exception& ex) {
       HandleException(ex);
     }
@@ -40,13 +40,17 @@ TCustomTreeView::~TCustomTreeView() {
   disconnect(FTree, nullptr, this, nullptr);
 }
 
-TTreeNode* TCustomTreeView::Selected() const { return TTreeNodes::NodeOf(FTree->currentItem()); }
+// The current item is not always selected (the focus arriving makes the
+// first one current): the selection is what counts.
+TTreeNode* TCustomTreeView::Selected() const { return TTreeNodes::NodeOf(FTree->selectedItems().value(0)); }
 
 void TCustomTreeView::SetSelected(TTreeNode* Value) {
-  if (Value)
+  if (Value) {
     FTree->setCurrentItem(Value->ItemHandle());
-  else
+  } else {
+    FTree->clearSelection();
     FTree->setCurrentItem(nullptr);
+  }
 }
 
 void TCustomTreeView::SetReadOnly(bool Value) {

@@ -38,34 +38,53 @@ TDateTimePicker::TDateTimePicker(TComponent* AOwner) : THostedControl(AOwner), F
   FEdit->setDateTimeRange(QDateTime(QDate(1, 1, 1), QTime(0, 0), Qt::UTC),
                           QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59, 999), Qt::UTC));
   const QDateTime now = QDateTime::currentDateTime();
-  FEdit->setDateTime(QDateTime(now.date(), now.time(), Qt::UTC));
+  FValue = FromQt(QDateTime(now.date(), now.time(), Qt::UTC));
   SetKind(dtkDate);
-  UpdateDisplayFormat();
   resize(186, FEdit->sizeHint().height());
   connect(FEdit, &QDateTimeEdit::dateTimeChanged, this, [this] {
-    if (!FSetting) Change();
+    if (!FSetting) UserChanged();
   });
 }
 
 TDateTimePicker::~TDateTimePicker() { disconnect(FEdit, nullptr, this, nullptr); }
 
-TDateTime TDateTimePicker::DateTime() const { return FromQt(FEdit->dateTime()); }
-
 void TDateTimePicker::SetDateTime(TDateTime Value) {
-  const QDateTime value = ToQt(Value);
+  const QDateTime shown = ToQt(Value);
+  FValue = Value;
   FSetting = true;
-  FEdit->setDateTime(value);
+  FEdit->setDateTime(shown);
   FSetting = false;
 }
 
-TDateTime TDateTimePicker::Date() const { return std::trunc(DateTime()); }
+TDateTime TDateTimePicker::Date() const { return std::trunc(FValue); }
 
 void TDateTimePicker::SetDate(TDateTime Value) { SetDateTime(Combine(std::trunc(Value), Time())); }
 
-TDateTime TDateTimePicker::Time() const { return std::fabs(DateTime() - std::trunc(DateTime())); }
+TDateTime TDateTimePicker::Time() const {
+  int h = 0, n = 0, s = 0, ms = 0;
+  DecodeTime(FValue, h, n, s, ms);
+  return EncodeTime(h, n, s, ms);
+}
 
 void TDateTimePicker::SetTime(TDateTime Value) {
   SetDateTime(Combine(Date(), std::fabs(Value - std::trunc(Value))));
+}
+
+void TDateTimePicker::UserChanged() {
+  // The user changed what the format shows; the rest of the value stays.
+  const QDateTimeEdit::Sections shown = FEdit->displayedSections();
+  const QDateTime edited = FEdit->dateTime();
+  TDateTime day = Date(), time = Time();
+  if (shown & QDateTimeEdit::DateSections_Mask) {
+    const QDate d = edited.date();
+    day = EncodeDate(d.year(), d.month(), d.day());
+  }
+  if (shown & QDateTimeEdit::TimeSections_Mask) {
+    const QTime t = edited.time();
+    time = EncodeTime(t.hour(), t.minute(), t.second(), t.msec());
+  }
+  FValue = Combine(day, time);
+  Change();
 }
 
 void TDateTimePicker::SetKind(TDateTimeKind Value) {
@@ -83,7 +102,11 @@ void TDateTimePicker::UpdateDisplayFormat() {
   QString format = QtDisplayFormat(FFormat);
   if (format.isEmpty())
     format = FKind == dtkDate ? QLocale().dateFormat(QLocale::ShortFormat) : QStringLiteral("HH:mm:ss");
+  FSetting = true;
   FEdit->setDisplayFormat(format);
+  // A format without a time (or date) may have cleared it in the editor.
+  FEdit->setDateTime(ToQt(FValue));
+  FSetting = false;
 }
 
 void TDateTimePicker::Change() {
