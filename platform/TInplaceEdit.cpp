@@ -91,8 +91,8 @@ QIcon DropDownIcon() {
 
 TInplaceEditList::TInplaceEditList(TCustomGrid* AGrid)
     : TInplaceEdit(AGrid),
-      FButton(LineEdit()->addAction(DropDownIcon(), QLineEdit::TrailingPosition)),
-      FList(new QListWidget(this)) {
+      FList(new QListWidget(this)),
+      FButton(LineEdit()->addAction(DropDownIcon(), QLineEdit::TrailingPosition)) {
   FButton->setVisible(false);
   connect(FButton, &QAction::triggered, this, [this] {
     if (ListVisible())

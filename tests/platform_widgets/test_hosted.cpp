@@ -133,6 +133,9 @@ TEST_F(HostedInput, MemoTakesReturnsAndTabsAsAsked) {
   QTest::keyClick(keys, Qt::Key_Return);
   QTest::keyClicks(keys, "b");
   EXPECT_EQ(memo.Lines()->StringList(), QStringList({"a", "b"}));
+  QTest::keyClick(keys, Qt::Key_Return);
+  EXPECT_EQ(memo.Lines()->Count(), 2);  // a last empty line is not counted
+  QTest::keyClick(keys, Qt::Key_Backspace);
   memo.SetWantReturns(false);
   memo.SetWantTabs(true);
   QTest::keyClick(keys, Qt::Key_Return);
@@ -215,4 +218,36 @@ TEST_F(HostedInput, ColourAndFontColourGoToThePalette) {
   QApplication::setPalette(dark, "QLineEdit");
   EXPECT_EQ(base(), QColor(30, 30, 30));
   QApplication::setPalette(saved, "QLineEdit");
+}
+
+TEST_F(HostedInput, ThePointerEntersAndLeavesTheControlItself) {
+  // Qt sends enter and leave to every widget under the pointer, so the
+  // control's own enter and leave handling covers its inner widget.
+  struct Counter : QObject {
+    int Enters = 0, Leaves = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+      Enters += e->type() == QEvent::Enter;
+      Leaves += e->type() == QEvent::Leave;
+      return false;
+    }
+  } counter;
+  QWidget window;
+  window.resize(300, 100);
+  auto* edit = new TEdit(nullptr);
+  edit->setParent(&window);
+  edit->SetBounds(10, 10, 100, 24);
+  edit->installEventFilter(&counter);
+  ShowAndWait(&window);
+  const auto pointTo = [](QPoint Global) {
+    QCursor::setPos(Global);
+    QApplication::processEvents();
+  };
+  pointTo(window.mapToGlobal(QPoint(200, 80)));
+  counter.Enters = counter.Leaves = 0;
+  pointTo(edit->mapToGlobal(QPoint(20, 10)));
+  EXPECT_EQ(QApplication::widgetAt(QCursor::pos()), edit->LineEdit());
+  EXPECT_EQ(counter.Enters, 1);
+  EXPECT_TRUE(edit->underMouse());
+  pointTo(window.mapToGlobal(QPoint(200, 80)));
+  EXPECT_EQ(counter.Leaves, 1);
 }
