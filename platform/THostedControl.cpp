@@ -149,13 +149,13 @@ void THostedControl::UpdatePalette() {
   FInner->setPalette(pal);
 }
 
-void THostedControl::mousePressEvent(QMouseEvent* e) { e->ignore(); }
-void THostedControl::mouseMoveEvent(QMouseEvent* e) { e->ignore(); }
-void THostedControl::mouseReleaseEvent(QMouseEvent* e) { e->ignore(); }
-void THostedControl::mouseDoubleClickEvent(QMouseEvent* e) { e->ignore(); }
+void THostedControl::mousePressEvent(QMouseEvent* e) { e->accept(); }
+void THostedControl::mouseMoveEvent(QMouseEvent* e) { e->accept(); }
+void THostedControl::mouseReleaseEvent(QMouseEvent* e) { e->accept(); }
+void THostedControl::mouseDoubleClickEvent(QMouseEvent* e) { e->accept(); }
 void THostedControl::wheelEvent(QWheelEvent* e) { e->ignore(); }
-void THostedControl::keyPressEvent(QKeyEvent* e) { e->ignore(); }
-void THostedControl::keyReleaseEvent(QKeyEvent* e) { e->ignore(); }
+void THostedControl::keyPressEvent(QKeyEvent* e) { e->accept(); }
+void THostedControl::keyReleaseEvent(QKeyEvent* e) { e->accept(); }
 void THostedControl::focusInEvent(QFocusEvent* e) { QWidget::focusInEvent(e); }
 void THostedControl::focusOutEvent(QFocusEvent* e) { QWidget::focusOutEvent(e); }
 void THostedControl::contextMenuEvent(QContextMenuEvent* e) { e->ignore(); }
