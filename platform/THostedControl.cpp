@@ -43,11 +43,10 @@ void THostedControl::HostInput(QWidget* Part) {
 }
 
 bool THostedControl::eventFilter(QObject* Watched, QEvent* Event) {
-  auto* part = static_cast<QWidget*>(Watched);
   if (!IsPart(Watched)) return TControl::eventFilter(Watched, Event);
   // Exceptions must not unwind through Qt's event dispatch.
   try {
-    return HostEvent(part, Event);
+    return HostEvent(static_cast<QWidget*>(Watched), Event);
   } catch (const std::exception& ex) {
     HandleException(ex);
     return true;
