@@ -40,6 +40,11 @@ class THostedControl : public TControl {
 public:
   explicit THostedControl(TOwnerArg AOwner);
 
+  // The least size is what the inner widget needs.
+  QSize minimumSizeHint() const override {
+    return FInner ? FInner->minimumSizeHint() : TControl::minimumSizeHint();
+  }
+
 protected:
   // Makes Inner (a child of this control) the widget the control is built on;
   // called once, from the constructor.
