@@ -26,11 +26,12 @@ constexpr std::array<int, 7> Bases = {SegAllSegments | SegPointFeature,
                                       0b0110110};
 
 // The design coordinates that the shrunk pixel X may read: those under it
-// and two more on either side (an averaging shrink reads what it covers,
-// a smooth enlargement the two pixels around its centre).
+// and one more on either side (an averaging shrink reads the pixels it
+// covers, its start rounded down once more; a smooth enlargement the two
+// pixels around its centre).
 std::pair<int, int> DesignRange(int X, int Design, int Shrunk) {
-  return {std::max(0, int(qint64(X) * Design / Shrunk) - 2),
-          std::min(Design - 1, int((qint64(X + 1) * Design - 1) / Shrunk) + 2)};
+  return {std::max(0, int(qint64(X) * Design / Shrunk) - 1),
+          std::min(Design - 1, int((qint64(X + 1) * Design - 1) / Shrunk) + 1)};
 }
 
 // For every design coordinate, the first and last shrunk coordinate that may read it.
@@ -110,7 +111,9 @@ void TSevenSegStrip::Prepare() {
 const QImage& TSevenSegStrip::Composed(int Glyph) {
   auto it = FComposed.find(Glyph);
   if (it == FComposed.end()) {
-    TBitmap work(FDesign.width(), FDesign.height());
+    // Composing fills the image first: it starts uninitialised.
+    TBitmap work;
+    work.SetImage(QImage(FDesign, QImage::Format_RGB32));
     ComposeSegGlyph(FSeg, &work, Glyph);
     it = FComposed.emplace(Glyph, work.Image()).first;
   }
