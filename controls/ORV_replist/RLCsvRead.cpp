@@ -94,7 +94,7 @@ private:
       FMasks = Classify(At, FDelim);
     } else {
       char tail[64] = {};
-      std::memcpy(tail, At, std::size_t(FEnd - At));
+      if (FEnd > At) std::memcpy(tail, At, std::size_t(FEnd - At));  // an empty text may have no data at all
       FMasks = Classify(tail, FDelim);
     }
     FBad = 0;
@@ -261,7 +261,7 @@ int ReadCsv(QByteArrayView Text, char Delim, bool IncludeColHeaders, std::vector
     if (IncludeColHeaders && !scanner.AtEnd()) {
       if (!scanner.ReadRecord([&](int col, QByteArrayView text, bool maybeNotUtf8) {
             if (!valid(text, maybeNotUtf8)) return;
-            Table.Names.push_back(CutText(QString::fromUtf8(text), MaxColNameLength));
+            Table.Names.push_back(CutText(Utf8ToString(text), MaxColNameLength));
             cols = std::max(cols, col);
           }))
         return xeUnclosedQuote;
