@@ -118,6 +118,10 @@ inline std::uint32_t HighMask16(const char* P) {
 #endif
 }
 
+// Valid UTF-8 as text, a leading U+FEFF included (QString::fromUtf8 takes
+// it for a byte order mark and drops it).
+QString Utf8ToString(QByteArrayView Text);
+
 // Latin-1 bytes as UTF-8.
 QByteArray Latin1ToUtf8(QByteArrayView Text);
 
