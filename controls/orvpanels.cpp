@@ -8,9 +8,12 @@ namespace {
 // Form files name the controls by class; the library registers them all as it loads.
 [[maybe_unused]] const bool ControlClassesRegistered = [] {
   RegisterControlClass<TGradFill>();
+  RegisterControlClass<TMarkSel>();
+  RegisterControlClass<TMiniCal>();
   RegisterControlClass<TNumIO>();
   RegisterControlClass<TNumIO2>();
   RegisterControlClass<TNumLab>();
+  RegisterControlClass<TOnOffBut>();
   RegisterControlClass<TProgBar>();
   RegisterControlClass<TRasterLab>();
   RegisterControlClass<TReportListView>();
