@@ -8,29 +8,17 @@
 
 namespace orv {
 
-namespace {
-
-// The first day of the month of a date.
-TDateTime FirstOfMonth(TDateTime Date, int& Year, int& Month) {
-  int d = 0;
-  DecodeDate(Date, Year, Month, d);
-  return EncodeDate(Year, Month, 1);
-}
-
-}  // namespace
-
 // ------------------------------------------------------------------ layout
 
 void TMiniCal::UpdateLayout() {
-  int y = 0, m = 0;
-  const TDateTime first = FirstOfMonth(FDate, y, m);
-  const int w = (DayOfTheWeek(first) - int(FFirstDayOfWeek) + 7) % 7;
+  const TShownMonth shown = ShownMonth();
+  const int w = (DayOfTheWeek(shown.First) - int(FFirstDayOfWeek) + 7) % 7;
   FMonOfs = w == 0 ? -5 : 2 - w;
-  const TGridCoord cell = CellOfDay(Day());
+  const TGridCoord cell = CellOfDay(shown.Day);
   MoveColRow(cell.X, cell.Y, false, false);
   if (FShowHolidayHint) {
     QString caption;
-    if (FIndicateHolidays) CheckHoliday(y, m, Day(), caption);
+    if (FIndicateHolidays) CheckHoliday(shown.Year, shown.Month, shown.Day, caption);
     SetHint(caption);
   }
   Invalidate();
@@ -76,9 +64,17 @@ TRect TMiniCal::DrawRect(int ACol, int ARow) const {
   return r;
 }
 
-TMiniCal::TCellLook TMiniCal::CellLook(int ACol, int ARow) const {
-  int y = 0, m = 0;
-  const TDateTime first = FirstOfMonth(FDate, y, m);
+TMiniCal::TShownMonth TMiniCal::ShownMonth() const {
+  TShownMonth s;
+  DecodeDate(FDate, s.Year, s.Month, s.Day);
+  s.First = EncodeDate(s.Year, s.Month, 1);
+  s.Length = DaysInAMonth(s.Year, s.Month);
+  DecodeDate(orv::Date(), s.TodayYear, s.TodayMonth, s.TodayDay);
+  return s;
+}
+
+TMiniCal::TCellLook TMiniCal::CellLook(int ACol, int ARow, const TShownMonth& Shown) const {
+  const int y = Shown.Year, m = Shown.Month;
   TCellLook look;
   if (ARow == 0) {
     if (ACol == 0 || ACol == 3 || ACol == 4) return look;
@@ -111,10 +107,10 @@ TMiniCal::TCellLook TMiniCal::CellLook(int ACol, int ARow) const {
   if (ACol == 0) {
     look.Background = FColorWeekNoBg;
     look.TextColor = FColorWeekNoFg;
-    look.Text = QString::number(WeekOfTheYear(first + (ARow - 2) * 7));
+    look.Text = QString::number(WeekOfTheYear(Shown.First + (ARow - 2) * 7));
     return look;
   }
-  const int length = DaysInAMonth(y, m);
+  const int length = Shown.Length;
   const int d = DayAt(ACol, ARow);
   look.Background = FDayColors[std::size_t((ACol + int(FFirstDayOfWeek) - 1) % 7)];
   look.TextColor = FColorInactiveMonth;
@@ -131,21 +127,24 @@ TMiniCal::TCellLook TMiniCal::CellLook(int ACol, int ARow) const {
       look.Background = FColorHolidayBg;
       look.TextColor = FColorHolidayFg;
     }
-    if (d == Day()) {
+    if (d == Shown.Day) {
       look.TextColor = FColorSelectedFg;
       look.Background = holiday ? MeanColor(FColorSelectedBg, FColorHolidayBg) : FColorSelectedBg;
     }
-    int ty = 0, tm = 0, td = 0;
-    DecodeDate(orv::Date(), ty, tm, td);
-    look.TodayMark = FMarkToday && ty == y && tm == m && td == d;
+    look.TodayMark = FMarkToday && Shown.TodayYear == y && Shown.TodayMonth == m && Shown.TodayDay == d;
   }
   return look;
 }
 
 // ------------------------------------------------------------------ painting
 
+void TMiniCal::Paint() {
+  FPainting = ShownMonth();
+  TCustomDrawGrid::Paint();
+}
+
 void TMiniCal::DrawCell(int ACol, int ARow, const TRect&, TGridDrawState) {
-  const TCellLook look = CellLook(ACol, ARow);
+  const TCellLook look = CellLook(ACol, ARow, FPainting);
   if (look.Background == clNone) return;
   TCanvas* c = Canvas();
   const TRect r = DrawRect(ACol, ARow);

@@ -194,13 +194,15 @@ public:
     bool Framed = false;
     bool TodayMark = false;
   };
-  TCellLook CellLook(int ACol, int ARow) const;
+  TCellLook CellLook(int ACol, int ARow) const { return CellLook(ACol, ARow, ShownMonth()); }
   QSize minimumSizeHint() const override;
 
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   // Does nothing: the calendar acts on the press.
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void DblClick() override;
+
+  void Paint() override;
 
 protected:
   // Fires OnChange.
@@ -209,6 +211,16 @@ protected:
   void Resize() override;
 
 private:
+  // What every cell of the shown month needs: the selected date, day 1, the
+  // month's length and today.
+  struct TShownMonth {
+    int Year = 0, Month = 0, Day = 0;
+    TDateTime First = 0;
+    int Length = 0;
+    int TodayYear = 0, TodayMonth = 0, TodayDay = 0;
+  };
+  TShownMonth ShownMonth() const;
+  TCellLook CellLook(int ACol, int ARow, const TShownMonth& Shown) const;
   void SetColorField(TColor& Field, TColor Value);
   void SetFlag(bool& Field, bool Value);
   // Lays the shown month out again: the day offset, the grid's current
@@ -232,6 +244,7 @@ private:
   TIntMatrix FHDayList{3, 0};
   QStringList FHDayCaptions;
   TGridCoord FClickedCell{-1, -1};
+  TShownMonth FPainting;  // the month being painted, for DrawCell
   TLanguage FLanguage = lgEnglish;
   TDayOfWeek FFirstDayOfWeek = dwMon;
   bool FAutoSwitch = true;
