@@ -7,6 +7,7 @@ namespace {
 
 // Form files name the controls by class; the library registers them all as it loads.
 [[maybe_unused]] const bool ControlClassesRegistered = [] {
+  RegisterControlClass<TColSel>();
   RegisterControlClass<TGradFill>();
   RegisterControlClass<TMarkSel>();
   RegisterControlClass<TMiniCal>();
@@ -16,6 +17,7 @@ namespace {
   RegisterControlClass<TOnOffBut>();
   RegisterControlClass<TProgBar>();
   RegisterControlClass<TRasterLab>();
+  RegisterControlClass<TRepSpeedButton>();
   RegisterControlClass<TReportListView>();
   RegisterControlClass<TRotLab>();
   RegisterControlClass<TSevenSeg>();

@@ -5,6 +5,7 @@
 #include <orvcore.h>
 #include <orvplatform.h>
 
+#include <ORV_Colsel.h>
 #include <ORV_gradfl.h>
 #include <ORV_marksel.h>
 #include <ORV_MiniCal.h>
@@ -14,5 +15,6 @@
 #include <ORV_ProgBar.h>
 #include <ORV_RasterLab.h>
 #include <ORV_replist.h>
+#include <ORV_repsbut.h>
 #include <ORV_RotLab.h>
 #include <ORV_sevenseg.h>

@@ -29,6 +29,8 @@ inline const std::vector<TUnitClass>& UnitClasses() {
       {"orv::TMiniCal", [] { return new TMiniCal(nullptr); }},
       {"orv::TOnOffBut", [] { return new TOnOffBut(nullptr); }},
       {"orv::TMarkSel", [] { return new TMarkSel(nullptr); }},
+      {"orv::TColSel", [] { return new TColSel(nullptr); }},
+      {"orv::TRepSpeedButton", [] { return new TRepSpeedButton(nullptr); }},
   };
   return list;
 }
