@@ -11,6 +11,8 @@ namespace orv {
 TColSel::TColSel(TOwnerArg AOwner) : TCustomComboBox(AOwner) {
   SetStyle(csOwnerDrawFixed);
   SetItemHeight(std::max(16, QFontMetrics(font()).height() + 4));
+  SetInitialSize(145, ComboBox()->sizeHint().height());
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   for (int i = 1; i <= MaxColors; ++i) {
     FColors[std::size_t(i - 1)] = PredefinedColors(i);
     FColorNames[std::size_t(i - 1)] = ColorToString(PredefinedColors(i));
@@ -18,6 +20,8 @@ TColSel::TColSel(TOwnerArg AOwner) : TCustomComboBox(AOwner) {
   // A selector made by code has its list at once; a form's gets it again in Loaded.
   LoadColorsIntoComboList();
 }
+
+QSize TColSel::minimumSizeHint() const { return ComboBox()->minimumSizeHint(); }
 
 void TColSel::Loaded() {
   TCustomComboBox::Loaded();

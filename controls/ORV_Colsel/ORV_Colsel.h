@@ -22,6 +22,9 @@
 //
 // Indexes of Colors, ColorNames and ColorEditAllowed are 1..NumColors;
 // reading outside gives 0, an empty name or false, writing there is ignored.
+//
+// Default size 145 wide by the combo box's height; in a layout it may grow
+// sideways.
 
 #include <orvcore.h>
 
@@ -99,6 +102,8 @@ public:
   static TColor EditMarkColor(TColor Color);
   // The rectangle the name is written in, 3 pixels from its left edge.
   TRect NameRect(const TRect& Rect) const;
+  // The least size of the combo box inside.
+  QSize minimumSizeHint() const override;
   // Whether the mouse was over the colour bar at its last move.
   bool MouseOverBar() const { return FMouseAreaCode == 1; }
 
