@@ -25,6 +25,8 @@
 //
 // Default size 145 wide by the combo box's height; in a layout it may grow
 // sideways.
+//
+// \image html colour_selector.png "Colour selectors in the gallery"
 
 #include <orvcore.h>
 
@@ -75,19 +77,22 @@ public:
   // Whether the user may redefine an offered entry through the colour dialog.
   bool ColorEditAllowed(int Index) const;
   void SetColorEditAllowed(int Index, bool Value);
-  // Every entry of the table editable (not editable).
+  // Makes every entry of the table editable.
   void SetAllColorEditFlags();
+  // Makes every entry of the table not editable.
   void ResetAllColorEditFlags();
   // The first entry of the whole table (1..47, offered or not) whose colour
   // equals Color exactly; 0 when none does.
   int FindColorEntry(TColor Color) const;
 
-  // Fill the table from PredefinedColors and offer that many entries:
-  // entries 1..16 (the basic colours), 1..20, 1..47 and 21..47 (the system
-  // colours). The editable flags stay.
+  // Offers the 16 basic colours (PredefinedColors 1..16), the first one
+  // selected; each entry is named again, the editable flags stay.
   void LoadBasicVGAPalette() { LoadPalette(1, 16); }
+  // Offers PredefinedColors 1..20, as LoadBasicVGAPalette.
   void LoadExtendedPalette() { LoadPalette(1, 20); }
+  // Offers all 47 PredefinedColors, as LoadBasicVGAPalette.
   void LoadStandardPalette() { LoadPalette(1, 47); }
+  // Offers the 27 system colours (PredefinedColors 21..47), as LoadBasicVGAPalette.
   void LoadWindowsSystemPalette() { LoadPalette(21, 27); }
 
   // Sees every name the control gives an entry and may change it.

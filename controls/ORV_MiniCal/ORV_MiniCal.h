@@ -35,6 +35,8 @@
 //
 // Default size 300 x 180. The seven day columns and rows share the cell
 // area equally; column 0 and row 0 take what they leave.
+//
+// \image html calendars.png "Calendars in the gallery"
 
 #include <orvcalc.h>
 #include <orvcore.h>
@@ -87,46 +89,67 @@ public:
   // The year of a repeating holiday in the holiday list.
   static constexpr int RepeatYear = -99999;
 
+  // A calendar on the current date with the defaults above; AOwner (a
+  // component, a Qt parent widget, or null) owns it and, when it is a
+  // control, is its parent.
   explicit TMiniCal(TOwnerArg AOwner);
 
   // ---- the date
-  // Writing stores the date, lays the month out again and fires OnChange.
+  // The selected date (the current date and time at creation). Writing
+  // stores it, lays the month out again and fires OnChange.
   TDateTime Date() const { return FDate; }
   void SetDate(TDateTime Value);
-  // Parts of the date. A year below 0, a month outside 0..12 or a day
-  // outside 0..(the month's length) leaves that part as it is; then the date
-  // is encoded again (EConvertError for a date that does not exist, such as
-  // day 0, and the date stays), laid out and OnChange fires.
+  // The year of the date. Setting a year below 0 keeps the year; then the
+  // date is encoded again from its parts (EConvertError, and the date stays,
+  // for a date that does not exist, such as 29 February in another year),
+  // laid out and OnChange fires. Month and Day work the same way.
   int Year() const;
   void SetYear(int Value);
+  // The month of the date; a month outside 0..12 keeps the month, 0 raises EConvertError.
   int Month() const;
   void SetMonth(int Value);
+  // The day of the date; a day outside 0..(the month's length) keeps the
+  // day, 0 raises EConvertError.
   int Day() const;
   void SetDay(int Value);
 
+  // The same day of the next month, or that month's last day when it is shorter.
   void NextMonth() { StepMonth(1); }
+  // The same day of the previous month, or that month's last day when it is shorter.
   void PrevMonth() { StepMonth(-1); }
-  // 29 February becomes 28 February of the next (previous) year.
+  // The same day of the next year; 29 February becomes 28 February.
   void NextYear() { StepYear(1); }
+  // The same day of the previous year; 29 February becomes 28 February.
   void PrevYear() { StepYear(-1); }
   // Selects the last day of the month.
   void LastDayOfMonth();
 
   // ---- settings
+  // The weekday of the first day column (dwMon); a change lays out and fires OnChange.
   TDayOfWeek FirstDayOfWeek() const { return FFirstDayOfWeek; }
   void SetFirstDayOfWeek(TDayOfWeek Value);
+  // The language of the texts and the holiday names (lgEnglish). Setting
+  // another one rebuilds the holiday list from the language's eight fixed
+  // holidays: holidays the program added are dropped.
   TLanguage Language() const { return FLanguage; }
   void SetLanguage(TLanguage Value);
+  // Whether a click on a day of the month before or after switches to that month (true).
   bool AutoSwitch() const { return FAutoSwitch; }
   void SetAutoSwitch(bool Value) { FAutoSwitch = Value; }
+  // Whether holidays are drawn in the holiday colours (true).
   bool IndicateHolidays() const { return FIndicateHolidays; }
   void SetIndicateHolidays(bool Value);
+  // Whether the feasts that follow Easter Sunday count as holidays (true).
   bool ShowMovableHolidays() const { return FShowMovableHolidays; }
   void SetShowMovableHolidays(bool Value);
+  // Whether the hint names the selected day's holiday (true); setting it
+  // clears the hint, and true also sets ShowHint.
   bool ShowHolidayHint() const { return FShowHolidayHint; }
   void SetShowHolidayHint(bool Value);
+  // Whether today is circled in ColorToday (true).
   bool MarkToday() const { return FMarkToday; }
   void SetMarkToday(bool Value);
+  // Whether the caption shows the short month name (true) or the long one.
   bool ShowMonthShort() const { return FShowMonthShort; }
   void SetShowMonthShort(bool Value);
   // Raised frames around the buttons and the caption (true).
@@ -134,26 +157,37 @@ public:
   void SetCtl3D(bool Value);
 
   // ---- colours (each setter stores and repaints)
+  // Text of the days of the shown month (black).
   TColor ColorActiveMonth() const { return FColorActiveMonth; }
   void SetColorActiveMonth(TColor Value) { SetColorField(FColorActiveMonth, Value); }
+  // Text of the days of the neighbouring months ($C0C0C0).
   TColor ColorInactiveMonth() const { return FColorInactiveMonth; }
   void SetColorInactiveMonth(TColor Value) { SetColorField(FColorInactiveMonth, Value); }
+  // Background of the week numbers ($C0C0C0).
   TColor ColorWeekNoBg() const { return FColorWeekNoBg; }
   void SetColorWeekNoBg(TColor Value) { SetColorField(FColorWeekNoBg, Value); }
+  // Text of the week numbers (black).
   TColor ColorWeekNoFg() const { return FColorWeekNoFg; }
   void SetColorWeekNoFg(TColor Value) { SetColorField(FColorWeekNoFg, Value); }
+  // Background of the weekday names ($C0C0C0).
   TColor ColorDayIdBg() const { return FColorDayIdBg; }
   void SetColorDayIdBg(TColor Value) { SetColorField(FColorDayIdBg, Value); }
+  // Text of the weekday names (black).
   TColor ColorDayIdFg() const { return FColorDayIdFg; }
   void SetColorDayIdFg(TColor Value) { SetColorField(FColorDayIdFg, Value); }
+  // Background of the selected day ($D0A040).
   TColor ColorSelectedBg() const { return FColorSelectedBg; }
   void SetColorSelectedBg(TColor Value) { SetColorField(FColorSelectedBg, Value); }
+  // Text of the selected day (white).
   TColor ColorSelectedFg() const { return FColorSelectedFg; }
   void SetColorSelectedFg(TColor Value) { SetColorField(FColorSelectedFg, Value); }
+  // Background of holidays ($9BD8F1).
   TColor ColorHolidayBg() const { return FColorHolidayBg; }
   void SetColorHolidayBg(TColor Value) { SetColorField(FColorHolidayBg, Value); }
+  // Text of holidays ($0000C0).
   TColor ColorHolidayFg() const { return FColorHolidayFg; }
   void SetColorHolidayFg(TColor Value) { SetColorField(FColorHolidayFg, Value); }
+  // The circle around today ($0000FF).
   TColor ColorToday() const { return FColorToday; }
   void SetColorToday(TColor Value) { SetColorField(FColorToday, Value); }
   // Background of the days of a weekday; writing lays out and fires OnChange.
@@ -161,9 +195,13 @@ public:
   void SetDayColors(TDayOfWeek Day, TColor Value);
 
   // ---- holidays
+  // The number of entries of the holiday list.
   int NumHolidays() const { return FHDayList.NrOfRows(); }
+  // Appends a holiday of one year to the list.
   void AddHoliday(int Day, int Mon, int Year, const QString& Caption);
+  // Appends a holiday of every year to the list.
   void AddRepeatHoliday(int Day, int Mon, const QString& Caption);
+  // Empties the holiday list (the feasts that follow Easter stay).
   void ClearHolidayList();
   // Holiday HDIndex (1..NumHolidays) into the outputs (Year RepeatYear and
   // IsRepeatHDay true for one of every year); false, outputs untouched, for
@@ -174,6 +212,7 @@ public:
   // that follows Easter Sunday.
   bool CheckHoliday(int Year, int Month, int Day, QString& Caption) const;
 
+  // Fires whenever Date is written and when FirstDayOfWeek or DayColors change.
   TNotifyEvent OnChange;
 
   // ---- geometry and looks, shared by painting, the mouse and tests
@@ -186,22 +225,26 @@ public:
   // Where a cell is drawn: its rectangle, for the caption widened over
   // columns 3 to 5 and for the today button raised over rows 0 and 1.
   TRect DrawRect(int ACol, int ARow) const;
-  // What a cell shows. Framed cells are buttons (and the caption).
+  // What a cell shows.
   struct TCellLook {
-    QString Text;
+    QString Text;                // the text, centred
     TColor Background = clNone;  // clNone: the cell is not drawn
-    TColor TextColor = clBlack;
-    bool Framed = false;
-    bool TodayMark = false;
+    TColor TextColor = clBlack;  // the text's colour
+    bool Framed = false;         // a button (or the caption), framed with Ctl3D
+    bool TodayMark = false;      // circled as today
   };
+  // What the cell in grid column ACol and row ARow shows now.
   TCellLook CellLook(int ACol, int ARow) const { return CellLook(ACol, ARow, ShownMonth()); }
+  // Eight columns of two digits and eight rows of text.
   QSize minimumSizeHint() const override;
 
+  // A left press selects the day under the mouse or runs the button there.
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   // Does nothing: the calendar acts on the press.
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  // Fires OnDblClick only for a double click on a day.
   void DblClick() override;
-
+  // Paints the month.
   void Paint() override;
 
 protected:

@@ -26,6 +26,8 @@
 // button (Mode oobmSpeedBut) is on only while it is held.
 //
 // OnResize is the application's: auto centring does not depend on it.
+//
+// \image html onoff_buttons.png "On/off buttons in the gallery"
 
 #include <orvcore.h>
 
@@ -78,55 +80,76 @@ class TOnOffBut : public TGraphicControl {
   Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
 
 public:
+  // A button with the defaults above; AOwner (a component, a Qt parent
+  // widget, or null) owns it and, when it is a control, is its parent.
   explicit TOnOffBut(TOwnerArg AOwner);
 
-  // Switching off is refused silently in a group (GroupIndex not 0) without
-  // AllowAllOff; switching on switches the rest of the group off.
+  // The state (true). Switching off is refused silently in a group
+  // (GroupIndex not 0) without AllowAllOff; switching on switches the rest
+  // of the group off.
   bool OnOff() const { return FOnOff; }
   void SetOnOff(bool Value);
-  // Raises EInvalidGraphic, and keeps the style, when the strip cannot be loaded.
+  // The glyph strip (oobsColSlideLR). Raises EInvalidGraphic, and keeps the
+  // style, when the strip cannot be loaded.
   TOnOffButStyle ButtonStyle() const { return FButtonStyle; }
   void SetButtonStyle(TOnOffButStyle Value);
+  // A normal button (oobmNormalBut) or a speed button, on only while held;
   // oobmSpeedBut also switches the button off.
   TOOButMode Mode() const { return FMode; }
   void SetMode(TOOButMode Value);
+  // Where a click counts: on the glyph (oomaFocused), anywhere (oomaPlain) or nowhere (oomaNone).
   TOOButMouseAction MouseAction() const { return FMouseAction; }
   void SetMouseAction(TOOButMouseAction Value);
+  // The radio group on the same parent (0: none).
   int GroupIndex() const { return FGroupIndex; }
   void SetGroupIndex(int Value);
-  // Setting it hands the value to the whole group.
+  // In a group, whether the button that is on may be switched off (true);
+  // setting it hands the value to the whole group.
   bool AllowAllOff() const { return FAllowAllOff; }
   void SetAllowAllOff(bool Value);
+  // Whether the glyph is kept centred in the control (true).
   bool AutoCenter() const { return FAutoCenter; }
   void SetAutoCenter(bool Value);
-  // Negative values are ignored; with AutoCenter set, setting either centres
-  // the glyph instead; LeftSpace is limited to the width, TopSpace to the height.
+  // The glyph's left edge less one (35). Negative values are ignored; with
+  // AutoCenter set, setting it centres the glyph instead; it is limited to the width.
   int LeftSpace() const { return FLeftSpace; }
   void SetLeftSpace(int Value);
+  // The glyph's top edge less one (18), as LeftSpace; it is limited to the height.
   int TopSpace() const { return FTopSpace; }
   void SetTopSpace(int Value);
 
+  // The text left of the glyph.
   QString LeftText() const { return FLeftText; }
   void SetLeftText(const QString& Value) { SetText(FLeftText, Value); }
+  // The text above the glyph.
   QString TopText() const { return FTopText; }
   void SetTopText(const QString& Value) { SetText(FTopText, Value); }
+  // The text right of the glyph.
   QString RightText() const { return FRightText; }
   void SetRightText(const QString& Value) { SetText(FRightText, Value); }
+  // The text below the glyph.
   QString BottomText() const { return FBottomText; }
   void SetBottomText(const QString& Value) { SetText(FBottomText, Value); }
+  // Placement of the left text (taRightJustify: against the glyph).
   TAlignment LeftTextAlignment() const { return FLeftTextAlignment; }
   void SetLeftTextAlignment(TAlignment Value) { SetAlignment(FLeftTextAlignment, Value); }
+  // Placement of the top text (taCenter: over the glyph).
   TAlignment TopTextAlignment() const { return FTopTextAlignment; }
   void SetTopTextAlignment(TAlignment Value) { SetAlignment(FTopTextAlignment, Value); }
+  // Placement of the right text (taLeftJustify: against the glyph).
   TAlignment RightTextAlignment() const { return FRightTextAlignment; }
   void SetRightTextAlignment(TAlignment Value) { SetAlignment(FRightTextAlignment, Value); }
+  // Placement of the bottom text (taCenter: under the glyph).
   TAlignment BottomTextAlignment() const { return FBottomTextAlignment; }
   void SetBottomTextAlignment(TAlignment Value) { SetAlignment(FBottomTextAlignment, Value); }
 
+  // Colour of the enabled texts (black).
   TColor ColorText() const { return FColorText; }
   void SetColorText(TColor Value);
+  // Background of the control and of the glyph's key-colour pixels (clBtnFace).
   TColor ColorBackgnd() const { return FColorBackgnd; }
   void SetColorBackgnd(TColor Value);
+  // Frame around the control (fsSunken).
   TFrameStyle FrameStyle() const { return FFrameStyle; }
   void SetFrameStyle(TFrameStyle Value);
   // Kept with its frame-line colours; the painting does not use them.
@@ -145,24 +168,34 @@ public:
   void LoadUserGlyph(const QString& FName);
 
   // ---- geometry, shared by painting, the mouse and tests
+  // Width of the glyph (a frame of the strip).
   int GlyphWidth() const { return FGlyphWidth; }
+  // Height of the glyph.
   int GlyphHeight() const { return FGlyphHeight; }
   // Where the glyph is drawn.
   TRect GlyphRect() const;
   // Whether a press or release at (X, Y) counts, by MouseAction.
   bool InMouseArea(int X, int Y) const;
-  // Top-left corner of each text of the given size.
+  // Top-left corner of the left text of the given size.
   TPoint LeftTextPos(int TextWidth, int TextHeight) const;
+  // Top-left corner of the right text of the given size.
   TPoint RightTextPos(int TextWidth, int TextHeight) const;
+  // Top-left corner of the top text of the given size.
   TPoint TopTextPos(int TextWidth, int TextHeight) const;
+  // Top-left corner of the bottom text of the given size.
   TPoint BottomTextPos(int TextWidth, int TextHeight) const;
   // A frame of the current glyph.
   TBitmap* GlyphFrame(bool On, bool IsEnabled) { return &FButImg[std::size_t(FrameIndex(On, IsEnabled))]; }
+  // Room for the glyph.
   QSize minimumSizeHint() const override;
 
+  // Copies the settings, texts and pictures of another TOnOffBut.
   void Assign(TPersistent* Source) override;
+  // Draws the texts, the glyph and the frame.
   void Paint() override;
+  // A left press where it counts toggles the button.
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  // A left release where it counts switches a speed button off and fires OnClick.
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   // Does nothing: OnClick fires from MouseUp.
   void Click() override;

@@ -15,6 +15,8 @@
 // timer available". An exception raised by OnRepeatClick goes to the
 // application's exception handler; the repeats go on. In the form designer
 // nothing is armed.
+//
+// \image html repeat_buttons.png "Repeat buttons in the gallery"
 
 #include <orvcore.h>
 
