@@ -21,8 +21,6 @@ TColSel::TColSel(TOwnerArg AOwner) : TCustomComboBox(AOwner) {
   LoadColorsIntoComboList();
 }
 
-QSize TColSel::minimumSizeHint() const { return ComboBox()->minimumSizeHint(); }
-
 void TColSel::Loaded() {
   TCustomComboBox::Loaded();
   LoadColorsIntoComboList();

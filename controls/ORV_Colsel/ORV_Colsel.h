@@ -107,8 +107,6 @@ public:
   static TColor EditMarkColor(TColor Color);
   // The rectangle the name is written in, 3 pixels from its left edge.
   TRect NameRect(const TRect& Rect) const;
-  // The least size of the combo box inside.
-  QSize minimumSizeHint() const override;
   // Whether the mouse was over the colour bar at its last move.
   bool MouseOverBar() const { return FMouseAreaCode == 1; }
 
