@@ -7,12 +7,17 @@ namespace {
 
 // Form files name the controls by class; the library registers them all as it loads.
 [[maybe_unused]] const bool ControlClassesRegistered = [] {
+  RegisterControlClass<TColSel>();
   RegisterControlClass<TGradFill>();
+  RegisterControlClass<TMarkSel>();
+  RegisterControlClass<TMiniCal>();
   RegisterControlClass<TNumIO>();
   RegisterControlClass<TNumIO2>();
   RegisterControlClass<TNumLab>();
+  RegisterControlClass<TOnOffBut>();
   RegisterControlClass<TProgBar>();
   RegisterControlClass<TRasterLab>();
+  RegisterControlClass<TRepSpeedButton>();
   RegisterControlClass<TReportListView>();
   RegisterControlClass<TRotLab>();
   RegisterControlClass<TSevenSeg>();

@@ -26,6 +26,11 @@ inline const std::vector<TUnitClass>& UnitClasses() {
       {"orv::TRasterLab", [] { return new TRasterLab(nullptr); }},
       {"orv::TProgBar", [] { return new TProgBar(nullptr); }},
       {"orv::TGradFill", [] { return new TGradFill(nullptr); }},
+      {"orv::TMiniCal", [] { return new TMiniCal(nullptr); }},
+      {"orv::TOnOffBut", [] { return new TOnOffBut(nullptr); }},
+      {"orv::TMarkSel", [] { return new TMarkSel(nullptr); }},
+      {"orv::TColSel", [] { return new TColSel(nullptr); }},
+      {"orv::TRepSpeedButton", [] { return new TRepSpeedButton(nullptr); }},
   };
   return list;
 }
