@@ -16,6 +16,7 @@ namespace {
   RegisterControlClass<TReportListView>();
   RegisterControlClass<TRotLab>();
   RegisterControlClass<TSevenSeg>();
+  RegisterControlClass<TThumbnails>();
   return true;
 }();
 

@@ -13,3 +13,4 @@
 #include <ORV_replist.h>
 #include <ORV_RotLab.h>
 #include <ORV_sevenseg.h>
+#include <ORV_Thumbnails.h>

@@ -26,6 +26,7 @@ inline const std::vector<TUnitClass>& UnitClasses() {
       {"orv::TRasterLab", [] { return new TRasterLab(nullptr); }},
       {"orv::TProgBar", [] { return new TProgBar(nullptr); }},
       {"orv::TGradFill", [] { return new TGradFill(nullptr); }},
+      {"orv::TThumbnails", [] { return new TThumbnails(nullptr); }},
   };
   return list;
 }

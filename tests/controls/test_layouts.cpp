@@ -51,6 +51,7 @@ const std::vector<TLayoutCase>& LayoutCases() {
        QSize(400, 1 + 4 * 12), false},
       {"TProgBar", [] { return new TProgBar(nullptr); }, QSize(300, 28), false},
       {"TGradFill", [] { return new TGradFill(nullptr); }, QSize(121, 121), true},
+      {"TThumbnails", [] { return new TThumbnails(nullptr); }, QSize(260, 400), true},
       {"TCustomLabel AutoSize",
        [] {
          auto* l = new TCustomLabel(nullptr);
