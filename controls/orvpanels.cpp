@@ -7,6 +7,7 @@ namespace {
 
 // Form files name the controls by class; the library registers them all as it loads.
 [[maybe_unused]] const bool ControlClassesRegistered = [] {
+  RegisterControlClass<TFolderTree>();
   RegisterControlClass<TGradFill>();
   RegisterControlClass<TNumIO>();
   RegisterControlClass<TNumIO2>();

@@ -5,6 +5,7 @@
 #include <orvcore.h>
 #include <orvplatform.h>
 
+#include <ORV_FolderTree.h>
 #include <ORV_gradfl.h>
 #include <ORV_NumIO.h>
 #include <ORV_NumLab.h>

@@ -34,6 +34,8 @@
 //
 // The selection holds one bit per slide from construction on and survives
 // scrolling and repainting. Default size 260 x 400.
+//
+// \image html thumbnails.png "Thumbnails of 300 generated pictures in the gallery"
 
 #include <orvcore.h>
 #include <orvplatform.h>

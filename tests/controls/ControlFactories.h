@@ -27,6 +27,7 @@ inline const std::vector<TUnitClass>& UnitClasses() {
       {"orv::TProgBar", [] { return new TProgBar(nullptr); }},
       {"orv::TGradFill", [] { return new TGradFill(nullptr); }},
       {"orv::TThumbnails", [] { return new TThumbnails(nullptr); }},
+      {"orv::TFolderTree", [] { return new TFolderTree(nullptr); }},
   };
   return list;
 }
