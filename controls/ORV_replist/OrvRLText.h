@@ -118,6 +118,14 @@ inline std::uint32_t HighMask16(const char* P) {
 #endif
 }
 
+// A count in a column format (behind a "rix" or "$pwd$" marker, an editor
+// width): blanks skipped, optional sign, decimal digits; 0 when there are
+// none. Its size is kept within Max.
+int ReadCount(QStringView Text, int Max = MaxCellLength);
+// Row as the default value of a "rix" column of type "e", "f" (N decimals),
+// "h" (N hexadecimal digits) or "i" (N digits).
+QString RowNumberText(QChar Type, int Row, int N);
+
 // Latin-1 bytes as UTF-8.
 QByteArray Latin1ToUtf8(QByteArrayView Text);
 
