@@ -29,7 +29,12 @@ TFolderTree::TFolderTree(TOwnerArg AOwner) : TCustomTreeView(AOwner), FPendingTi
   Reset();
 }
 
-TFolderTree::~TFolderTree() { DropPending(); }
+TFolderTree::~TFolderTree() {
+  // The tree widget outlives this part of the object and clears its nodes
+  // when it goes: nobody is told any more.
+  disconnect(TreeWidget()->model(), nullptr, this, nullptr);
+  DropPending();
+}
 
 // ------------------------------------------------------------------ properties
 

@@ -54,8 +54,9 @@ QWidget* MakePage() {
   subs->setStyleSheet(QStringLiteral("color: #444;"));
   auto* name = new QLineEdit;
   name->setPlaceholderText(QStringLiteral("New folder name (a/b for two levels)"));
-  auto* make = new QPushButton(QStringLiteral("Make folder"));
-  auto* remove = new QPushButton(QStringLiteral("Remove empty folder"));
+  auto* make = new QPushButton(QStringLiteral("Make"));
+  auto* remove = new QPushButton(QStringLiteral("Remove"));
+  remove->setToolTip(QStringLiteral("Removes the selected folder when it is empty"));
   auto* refresh = new QPushButton(QStringLiteral("Refresh"));
   auto* links = new QCheckBox(QStringLiteral("List symbolic links to folders"));
   auto* status = new QLabel;
