@@ -40,6 +40,11 @@ class THostedControl : public TControl {
 public:
   explicit THostedControl(TOwnerArg AOwner);
 
+  // The least size is what the inner widget needs.
+  QSize minimumSizeHint() const override {
+    return FInner ? FInner->minimumSizeHint() : TControl::minimumSizeHint();
+  }
+
 protected:
   // Makes Inner (a child of this control) the widget the control is built on;
   // called once, from the constructor.
@@ -54,9 +59,11 @@ protected:
   void ColorChanged() override;
   void FontChanged() override;
 
-  // Input is translated where it arrives, in the inner widget; what the inner
-  // widget leaves unhandled passes on to the parent without being translated
-  // a second time.
+  // Input is translated where it arrives, in the inner widget. Keys and
+  // mouse input the inner widget leaves unhandled end here, as they end at a
+  // self-drawn control: the parent control does not get them a second time.
+  // An unhandled wheel turn or context-menu request goes on to the parent
+  // (whose PopupMenu then opens).
   void mousePressEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;

@@ -43,11 +43,10 @@ void THostedControl::HostInput(QWidget* Part) {
 }
 
 bool THostedControl::eventFilter(QObject* Watched, QEvent* Event) {
-  auto* part = static_cast<QWidget*>(Watched);
   if (!IsPart(Watched)) return TControl::eventFilter(Watched, Event);
   // Exceptions must not unwind through Qt's event dispatch.
   try {
-    return HostEvent(part, Event);
+    return HostEvent(static_cast<QWidget*>(Watched), Event);
   } catch (const std::exception& ex) {
     HandleException(ex);
     return true;
@@ -149,13 +148,13 @@ void THostedControl::UpdatePalette() {
   FInner->setPalette(pal);
 }
 
-void THostedControl::mousePressEvent(QMouseEvent* e) { e->ignore(); }
-void THostedControl::mouseMoveEvent(QMouseEvent* e) { e->ignore(); }
-void THostedControl::mouseReleaseEvent(QMouseEvent* e) { e->ignore(); }
-void THostedControl::mouseDoubleClickEvent(QMouseEvent* e) { e->ignore(); }
+void THostedControl::mousePressEvent(QMouseEvent* e) { e->accept(); }
+void THostedControl::mouseMoveEvent(QMouseEvent* e) { e->accept(); }
+void THostedControl::mouseReleaseEvent(QMouseEvent* e) { e->accept(); }
+void THostedControl::mouseDoubleClickEvent(QMouseEvent* e) { e->accept(); }
 void THostedControl::wheelEvent(QWheelEvent* e) { e->ignore(); }
-void THostedControl::keyPressEvent(QKeyEvent* e) { e->ignore(); }
-void THostedControl::keyReleaseEvent(QKeyEvent* e) { e->ignore(); }
+void THostedControl::keyPressEvent(QKeyEvent* e) { e->accept(); }
+void THostedControl::keyReleaseEvent(QKeyEvent* e) { e->accept(); }
 void THostedControl::focusInEvent(QFocusEvent* e) { QWidget::focusInEvent(e); }
 void THostedControl::focusOutEvent(QFocusEvent* e) { QWidget::focusOutEvent(e); }
 void THostedControl::contextMenuEvent(QContextMenuEvent* e) { e->ignore(); }

@@ -22,7 +22,11 @@ QPixmap MenuPicture(TBitmap& Bitmap) {
   return QPixmap::fromImage(image);
 }
 
-QString WithoutAccessKey(QString Caption) { return Caption.replace(QLatin1String("&&"), QLatin1String("\x01")).remove(QLatin1Char('&')).replace(QLatin1Char('\x01'), QLatin1Char('&')); }
+// The caption as shown: "&" marks the access key, "&&" stands for "&".
+QString WithoutAccessKey(QString Caption) {
+  Caption.replace(QLatin1String("&&"), QLatin1String("\x01")).remove(QLatin1Char('&'));
+  return Caption.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
 
 }  // namespace
 

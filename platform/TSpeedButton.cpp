@@ -29,7 +29,8 @@ QImage Embossed(const QImage& Picture, QRgb Transparent) {
     for (int y = 0; y + d < Picture.height(); ++y)
       for (int x = 0; x + d < Picture.width(); ++x) {
         const QRgb p = Picture.pixel(x, y) & 0x00FFFFFF;
-        if (p != (Transparent & 0x00FFFFFF) && p != 0x00FFFFFF) out.setPixel(x + d, y + d, pass == 0 ? highlight : shadow);
+        if (p != (Transparent & 0x00FFFFFF) && p != 0x00FFFFFF)
+          out.setPixel(x + d, y + d, pass == 0 ? highlight : shadow);
       }
   }
   return out;

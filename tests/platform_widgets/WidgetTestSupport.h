@@ -71,7 +71,8 @@ struct EventLog {
     C->OnClick = [this](TObject*) { Add(QStringLiteral("click")); };
     C->OnDblClick = [this](TObject*) { Add(QStringLiteral("dblclick")); };
     C->OnKeyDown = [this](TObject*, std::uint16_t& k, TShiftState s) {
-      if (k != VK_SHIFT && k != VK_CONTROL) Add(QStringLiteral("keydown %1%2").arg(k).arg(s.Contains(ssShift) ? " shift" : ""));
+      if (k == VK_SHIFT || k == VK_CONTROL) return;
+      Add(QStringLiteral("keydown %1%2").arg(k).arg(s.Contains(ssShift) ? " shift" : ""));
     };
     C->OnKeyPress = [this](TObject*, QChar& k) { Add(QStringLiteral("keypress %1").arg(k.unicode())); };
     C->OnKeyUp = [this](TObject*, std::uint16_t& k, TShiftState) {

@@ -58,8 +58,8 @@ TEST_F(ModalTest, AnAnswerDrivesShowModalThroughTheFormsControls) {
   EXPECT_EQ(f.Form->ModalResult(), mrOk);
 
   // An action that leaves the form open: the answer's result closes it.
-  AnswerNextModal({.Action = [](TForm* Form) { QTest::keyClicks(Form->findChild<TEdit*>()->LineEdit(), "d"); },
-                   .Result = mrCancel});
+  const auto typeD = [](TForm* Form) { QTest::keyClicks(Form->findChild<TEdit*>()->LineEdit(), "d"); };
+  AnswerNextModal({.Action = typeD, .Result = mrCancel});
   EXPECT_EQ(f.Form->ShowModal(), mrCancel);
   EXPECT_EQ(f.Edit->Text(), "abcd");
 }

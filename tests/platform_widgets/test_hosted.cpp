@@ -22,8 +22,8 @@ using Factory = std::function<TControl*()>;
 void Wheel(TControl* C, QPoint P, int Delta) {
   QPoint local;
   QWidget* w = TargetAt(C, P, local);
-  QWheelEvent e(local, w->mapToGlobal(local), QPoint(), QPoint(0, Delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                false);
+  QWheelEvent e(local, w->mapToGlobal(local), QPoint(), QPoint(0, Delta), Qt::NoButton, Qt::NoModifier,
+                Qt::NoScrollPhase, false);
   QApplication::sendEvent(w, &e);
 }
 
@@ -250,4 +250,22 @@ TEST_F(HostedInput, ThePointerEntersAndLeavesTheControlItself) {
   EXPECT_TRUE(edit->underMouse());
   pointTo(window.mapToGlobal(QPoint(200, 80)));
   EXPECT_EQ(counter.Leaves, 1);
+}
+
+TEST_F(HostedInput, WhatTheInnerWidgetLeavesDoesNotReachTheParentControl) {
+  // A line edit leaves F2, Escape and clicks on its frame unhandled; the
+  // parent (a grid holding its editor, a form) must not take them as its own.
+  TCustomControl parent(nullptr);
+  parent.resize(200, 100);
+  auto* edit = new TEdit(&parent);
+  edit->SetBounds(10, 10, 100, 24);
+  EventLog outer, inner;
+  outer.Attach(&parent);
+  inner.Attach(edit);
+  Focus(edit);
+  inner.Lines.clear();
+  QTest::keyClick(FocusTarget(edit), Qt::Key_F2);
+  QTest::keyClick(FocusTarget(edit), Qt::Key_Escape);
+  EXPECT_EQ(inner.Lines, std::vector<QString>({"keydown 113", "keyup 113", "keydown 27", "keypress 27", "keyup 27"}));
+  EXPECT_TRUE(outer.Lines.empty());
 }
