@@ -147,11 +147,17 @@ TModalResult TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm
 
     const QString cell = Elem(c, Row);
     TControl* editor = nullptr;
-    QString kind;
+    // Named at once, so that it is found and freed even when filling it fails.
+    auto named = [&](TControl* Editor, const char* Kind) {
+      Editor->SetName(kPrefix + QLatin1String(Kind) + QString::number(c));
+      Editor->SetTag(c);
+      editor = Editor;
+    };
     switch (f.Letter().unicode()) {
       case 'c':
       case 'l': {
         auto* box = new TComboBox(form);
+        named(box, "CBox");
         box->SetStyle(f.Letter() == QLatin1Char('c') ? csDropDown : csDropDownList);
         box->Items()->SetStringList(ListItems(f.Param));
         const qsizetype colon = f.Type.indexOf(QLatin1Char(':'));
@@ -160,18 +166,15 @@ TModalResult TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm
           box->SetText(cell);
         else
           box->SetItemIndex(int(box->Items()->StringList().indexOf(cell)));
-        editor = box;
-        kind = QStringLiteral("CBox");
         break;
       }
       case 'd': {
         auto* picker = new TDateTimePicker(form);
+        named(picker, "DtPick");
         const QString dateFormat = f.Type.mid(1);
         const QString text = cell.isEmpty() && !f.Param.isEmpty() ? f.Param : cell;
         picker->SetDateTime(detail::ParseEditDateTime(text, dateFormat));
         picker->SetFormat(dateFormat);
-        editor = picker;
-        kind = QStringLiteral("DtPick");
         break;
       }
       case 'e':
@@ -179,6 +182,7 @@ TModalResult TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm
       case 'h':
       case 'i': {
         auto* num = new TNumIO(form);
+        named(num, "NumIO");
         num->SetRangeLow(-1.7e308);
         num->SetRangeHigh(1.7e308);
         const QChar l = f.Letter();
@@ -192,26 +196,21 @@ TModalResult TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm
                      ? detail::RowNumberText(l, Row, detail::ReadCount(QStringView(f.Param).mid(3)))
                      : f.Param;
         num->SetText(text);
-        editor = num;
-        kind = QStringLiteral("NumIO");
         break;
       }
       case 's': {
         auto* edit = new TEdit(form);
+        named(edit, "Edit");
         QString text = cell;
         if (text.isEmpty())
           text = f.Param.toLower().contains(QLatin1String("$pwd$"))
                      ? InventPassword(std::max(detail::ReadCount(QStringView(f.Param).mid(5)), 0))
                      : f.Param;
         edit->SetText(text);
-        editor = edit;
-        kind = QStringLiteral("Edit");
         break;
       }
       default: continue;  // only the label
     }
-    editor->SetName(kPrefix + kind + QString::number(c));
-    editor->SetTag(c);
     editor->SetBounds(lw + x0 + 12, y0 + y, f.Width, editor->Height());
     if (f.ReadOnly) {
       editor->SetEnabled(false);

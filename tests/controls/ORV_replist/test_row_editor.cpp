@@ -229,6 +229,9 @@ TEST_F(RowEditorTest, DatesReadAndWriteInTheColumnFormat) {
   AnswerNextModal({});
   EXPECT_THROW(V->EditRowEntries(5, 0, 0), EConvertError);
   EXPECT_EQ(Leftovers(), QStringList());
+  TForm host(nullptr);
+  EXPECT_THROW(V->EditRowEntries(5, &host, 0, 0), EConvertError);
+  EXPECT_EQ(host.ComponentCount(), 0);
   ClearModalAnswers();
 }
 
