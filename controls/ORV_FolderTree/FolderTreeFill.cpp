@@ -2,10 +2,8 @@
 // that follow in the background.
 #include "ORV_FolderTree.h"
 
-#include <QAbstractItemModel>
 #include <QElapsedTimer>
 #include <QTimer>
-#include <QTreeWidget>
 
 namespace orv {
 

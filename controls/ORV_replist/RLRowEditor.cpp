@@ -9,7 +9,6 @@
 #include <ORV_NumIO.h>
 
 #include <algorithm>
-#include <vector>
 
 namespace orv {
 
