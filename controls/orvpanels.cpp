@@ -8,6 +8,7 @@ namespace {
 // Form files name the controls by class; the library registers them all as it loads.
 [[maybe_unused]] const bool ControlClassesRegistered = [] {
   RegisterControlClass<TColSel>();
+  RegisterControlClass<TFolderTree>();
   RegisterControlClass<TGradFill>();
   RegisterControlClass<TMarkSel>();
   RegisterControlClass<TMiniCal>();
@@ -21,6 +22,7 @@ namespace {
   RegisterControlClass<TReportListView>();
   RegisterControlClass<TRotLab>();
   RegisterControlClass<TSevenSeg>();
+  RegisterControlClass<TThumbnails>();
   return true;
 }();
 

@@ -6,6 +6,7 @@
 #include <orvplatform.h>
 
 #include <ORV_Colsel.h>
+#include <ORV_FolderTree.h>
 #include <ORV_gradfl.h>
 #include <ORV_marksel.h>
 #include <ORV_MiniCal.h>
@@ -18,3 +19,4 @@
 #include <ORV_repsbut.h>
 #include <ORV_RotLab.h>
 #include <ORV_sevenseg.h>
+#include <ORV_Thumbnails.h>

@@ -31,6 +31,8 @@ inline const std::vector<TUnitClass>& UnitClasses() {
       {"orv::TMarkSel", [] { return new TMarkSel(nullptr); }},
       {"orv::TColSel", [] { return new TColSel(nullptr); }},
       {"orv::TRepSpeedButton", [] { return new TRepSpeedButton(nullptr); }},
+      {"orv::TThumbnails", [] { return new TThumbnails(nullptr); }},
+      {"orv::TFolderTree", [] { return new TFolderTree(nullptr); }},
   };
   return list;
 }

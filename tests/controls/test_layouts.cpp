@@ -55,6 +55,7 @@ const std::vector<TLayoutCase>& LayoutCases() {
       {"TOnOffBut", [] { return new TOnOffBut(nullptr); }, QSize(100, 50), true},
       {"TMarkSel", [] { return new TMarkSel(nullptr); }, QSize(236, 178), true},
       {"TColSel", [] { return new TColSel(nullptr); }, QSize(), false},
+      {"TThumbnails", [] { return new TThumbnails(nullptr); }, QSize(260, 400), true},
       {"TCustomLabel AutoSize",
        [] {
          auto* l = new TCustomLabel(nullptr);
