@@ -6,6 +6,7 @@
 #include <orvplatform.h>
 
 #include <ORV_gradfl.h>
+#include <ORV_Meter.h>
 #include <ORV_NumIO.h>
 #include <ORV_NumLab.h>
 #include <ORV_ProgBar.h>

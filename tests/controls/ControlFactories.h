@@ -26,6 +26,7 @@ inline const std::vector<TControlFactory>& UnitClasses() {
       {"orv::TRasterLab", [] { return new TRasterLab(nullptr); }},
       {"orv::TProgBar", [] { return new TProgBar(nullptr); }},
       {"orv::TGradFill", [] { return new TGradFill(nullptr); }},
+      {"orv::TMeter", [] { return new TMeter(nullptr); }},
   };
   return list;
 }
