@@ -83,9 +83,17 @@ void TCanvas::FillRects(const std::vector<TFilledRect>& Rects) {
   if (Rects.empty() || !HasPixels()) return;
   uchar* bits = FImage->bits();  // detaches once, not per line
   const qsizetype stride = FImage->bytesPerLine();
+  const QRect visible = VisibleRect() & FImage->rect();
+  const bool plain = Ratio() == 1.0;
+  TColor last = clNone;
+  QRgb c = 0;
   for (const TFilledRect& r : Rects) {
-    const QRect d = DeviceVisible(r.Rect);
-    const QRgb c = ColorToQRgb(r.Color);
+    // At ratio 1 a logical pixel is a device pixel: the visible part directly.
+    const QRect d = plain ? Bounded(r.Rect, visible) : DeviceVisible(r.Rect);
+    if (r.Color != last) {
+      last = r.Color;
+      c = ColorToQRgb(r.Color);
+    }
     for (int y = d.top(); y <= d.bottom(); ++y) {
       auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
       std::fill(line + d.left(), line + d.right() + 1, c);
@@ -190,7 +198,8 @@ void TCanvas::Blit(const TRect& Dest, const QImage& Source, const TRect& SourceR
   auto mapX = [&](i64 x) { return sl + i64((i128(2) * (x - dl) + 1) * sw / (i128(2) * dw)); };
   auto mapY = [&](i64 y) { return st + i64((i128(2) * (y - dt) + 1) * sh / (i128(2) * dh)); };
 
-  // The source pixels needed, copied first: the source may be this image.
+  // The source pixels needed: read in place from another 32-bit image,
+  // copied first from this one (or from a picture of another format).
   QImage src;
   QRect have;
   if (usesSource) {
@@ -200,8 +209,15 @@ void TCanvas::Blit(const TRect& Dest, const QImage& Source, const TRect& SourceR
                         int(std::clamp<i64>(mapY(visible.bottom()), -1, Source.height())))) &
            Source.rect();
     if (have.isEmpty()) return;
-    src = Source.copy(have);
-    if (src.format() != QImage::Format_RGB32) src = src.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const auto format = Source.format();
+    if (Source.constBits() != FImage->constBits() &&
+        (format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied)) {
+      src = QImage(Source.constBits() + qsizetype(have.top()) * Source.bytesPerLine() + qsizetype(have.left()) * 4,
+                   have.width(), have.height(), Source.bytesPerLine(), format);
+    } else {
+      src = Source.copy(have);
+      if (src.format() != QImage::Format_RGB32) src = src.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    }
   }
   const bool dstPremultiplied = FImage->format() == QImage::Format_ARGB32_Premultiplied;
   // An opaque plain copy at the same size moves whole rows.

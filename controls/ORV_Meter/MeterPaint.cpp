@@ -1,5 +1,4 @@
-// TMeter: geometry of ticks, labels, needles and lamps, and the painting
-// pipeline with its cache of the static layer.
+// TMeter: the drawing steps of the painting pipeline.
 #include "OrvTMeter.h"
 
 #include <cmath>
@@ -31,117 +30,8 @@ void SetFill(TCanvas* c, TColor Color) {
 
 }  // namespace
 
-// ------------------------------------------------------------------ geometry
-
-std::pair<TPoint, TPoint> TMeter::TickLine(double V, int Length) const {
-  const double phi = ValueAngle(V), r = FGeometry.Radius;
-  return {FGeometry.PointAt(phi, r), FGeometry.PointAt(phi, r - Length)};
-}
-
-TPoint TMeter::LabelCenter(double V, int MaxWidth, int MaxHeight) const {
-  const double dx = MaxWidth / 2.0 + 15, dy = MaxHeight / 2.0 + 15, r = FGeometry.Radius;
-  return FGeometry.EllipsePoint(ValueAngle(V), r - dx, r - dy);
-}
-
-QList<TPoint> TMeter::NeedlePolygon(double V, const TNeedleLayout& Layout) const {
-  const double theta = Radians(ValueAngle(V));
-  const double len = Layout.PercentNeedleLength() * (FGeometry.Radius - 4) * 0.01;
-  const double cx = FGeometry.CenterX, cy = FGeometry.CenterY;
-  const TPoint tip(Round(cx + std::cos(theta) * len), Round(cy - std::sin(theta) * len));
-  const double tx = tip.X, ty = tip.Y;
-  const double a = Layout.HeadAngle() * std::numbers::pi / 360;
-  const double hx = std::sin(theta) * Layout.Thickness() / 2, hy = std::cos(theta) * Layout.Thickness() / 2;
-  const double s = Layout.HeadSize(), m = Layout.HeadMidLeng();
-  const double c = std::cos(theta), sn = std::sin(theta);
-  return {
-      TPoint(Round(tx - std::cos(theta + a) * s), Round(ty + std::sin(theta + a) * s)),
-      tip,
-      TPoint(Round(tx - std::cos(theta - a) * s), Round(ty + std::sin(theta - a) * s)),
-      TPoint(Round(tx - hx - c * m), Round(ty - hy + sn * m)),
-      TPoint(Round(cx - hx), Round(cy - hy)),
-      TPoint(Round(cx + hx), Round(cy + hy)),
-      TPoint(Round(tx + hx - c * m), Round(ty + hy + sn * m)),
-  };
-}
-
-TRect TMeter::LampRect(bool High) const {
-  const int left = High ? Width() - FRimSide - 18 : FRimSide + 8, top = FRimTop + 8;
-  return TRect(left, top, left + 10, top + 10);
-}
-
-// ------------------------------------------------------------------ pipeline
-
-TMeter::TStaticKey TMeter::StaticKey(qreal Ratio) {
-  TStaticKey k;
-  k.Size = size();
-  k.Ratio = Ratio;
-  k.Geometry = FGeometry;
-  k.Scale = FScale;
-  k.NrTicks = FMeterNrTicks;
-  k.DecPlaces = FMeterDecPlaces;
-  k.ShortTicks = FMeterShortTicks;
-  k.ScaleLine = FMeterScaleLine;
-  k.ScaleVisible = FScaleVisible;
-  k.BandsVisible = FScaleBkVisible;
-  k.BandWidth = FScaleBkWidth;
-  k.ThresholdLow = FThresholdLow;
-  k.ThresholdHigh = FThresholdHigh;
-  // Resolved colours: a system colour may follow the desktop's palette.
-  k.BakG = ColorToRGB(FColorBakG);
-  k.ScaleColor = ColorToRGB(FColorScale);
-  k.BandLow = ColorToRGB(FColorSclBkLow);
-  k.BandNorm = ColorToRGB(FColorSclBkNorm);
-  k.BandHigh = ColorToRGB(FColorSclBkHigh);
-  k.FontColor = ColorToRGB(Font()->Color());
-  k.CaptionColor = ColorToRGB(FFontCaption.Color());
-  k.Caption = FCaption;
-  k.Font = Font()->Handle();
-  k.CaptionFont = FFontCaption.Handle();
-  k.FontOrientation = Font()->Orientation();
-  k.CaptionOrientation = FFontCaption.Orientation();
-  k.Picture = FBackGroundImg;
-  k.PictureGeneration = FPictureGeneration;
-  k.FillMode = FBkgndFillMode;
-  return k;
-}
-
-void TMeter::Paint() {
-  if (!StartPaint()) return;
-  TCanvas* c = Canvas();
-  if (FGeometry.Radius <= 0) {
-    TGraphicControl::Paint();  // too small for its rims: the plain Color
-    return;
-  }
-  // The static layer, redrawn when what it shows changed (and every time a
-  // label handler wants to see the labels).
-  const qreal ratio = c->Image()->devicePixelRatio();
-  TStaticKey key = StaticKey(ratio);
-  if (!FStaticValid || !(key == FStaticKey) || OnBeforeDrawScaleLabel) {
-    FStatic.SetDevicePixelRatio(ratio);
-    FStatic.SetSize(Width(), Height());
-    TCanvas* s = FStatic.Canvas();
-    s->Reset();
-    s->FillRect(ClientRect());  // white, as a new bitmap
-    PaintStatic(s);
-    FStaticKey = std::move(key);
-    FStaticValid = true;
-  }
-  c->Draw(0, 0, &FStatic);
-
-  if (FNeedleLayoutSec.Visible()) PaintNeedle(c, FValueSec, FNeedleLayoutSec);
-  bool drawn = false;
-  if (OnBeforeDrawNeedle) OnBeforeDrawNeedle(this, c, drawn);
-  if (!drawn) PaintNeedle(c, FValue, FNeedleLayout);
-  PaintRims(c);
-  PaintAnchor(c);
-  if (FLimWatchHighOn) PaintLamp(c, true, FOFL);
-  if (FLimWatchLowOn) PaintLamp(c, false, FUFL);
-  if (OnMeterRendered) OnMeterRendered(this, c);
-  PaintFrame(c);
-}
-
-// Background, bands, scale and caption, on a fresh canvas.
-void TMeter::PaintStatic(TCanvas* c) {
+// Background, bands, scale and caption.
+void TMeter::PaintDial(TCanvas* c) {
   PaintBackground(c);
   if (FScaleBkVisible) PaintBands(c);
   c->Brush()->SetStyle(bsClear);

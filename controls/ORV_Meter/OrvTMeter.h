@@ -61,6 +61,8 @@
 #include "OrvMeterScale.h"
 #include "OrvTNeedleLayout.h"
 
+#include <optional>
+
 namespace orv {
 
 using TmtBeforeDrawScaleLabelEvent =
@@ -254,9 +256,12 @@ protected:
   void MouseMoveInMeter(bool WithinRange, TShiftState Shift, double MeterValue);
 
 private:
-  // Everything the cached static layer is drawn from; a paint whose key
-  // differs from the cached one redraws the layer.
-  struct TStaticKey {
+  // A paint is made of three cached layers and what changes with the
+  // values. The dial (background, bands, scale, caption) lies under the
+  // needles, the cover (rims, anchor, dial bevel) over them on a transparent
+  // layer, and the frame is the two combined, the picture without needles.
+  // Each layer is drawn again when the key of what it shows changes.
+  struct TDialKey {
     QSize Size;
     qreal Ratio = 1;
     TMeterGeometry Geometry;
@@ -271,9 +276,42 @@ private:
     QString Picture;
     int PictureGeneration = 0;
     TBkgFill FillMode = bfNatural;
-    bool operator==(const TStaticKey&) const = default;
+    bool operator==(const TDialKey&) const = default;
   };
-  TStaticKey StaticKey(qreal Ratio);
+  struct TCoverKey {
+    QSize Size;
+    qreal Ratio = 1;
+    TMeterGeometry Geometry;
+    TMeterLayout Layout = mlCirc90;
+    int RimTop = 0, RimSide = 0, RimBottom = 0, AnchorSize = 0;
+    TColor Cover = 0, WhiteLine = 0, GrayLine = 0;
+    bool AnchorCovered = false;
+    QString AnchorImage;
+    int AnchorGeneration = 0;
+    bool operator==(const TCoverKey&) const = default;
+  };
+  // What a paint draws anew over the layers besides the needles.
+  struct TLiveKey {
+    TFrameStyle Frame = fsNone;
+    TColor WhiteLine = 0, GrayLine = 0, BakG = 0;
+    bool HighLamp = false, LowLamp = false;
+    bool operator==(const TLiveKey&) const = default;
+  };
+  // The last paint: the surface as it left it, where its needles were, and
+  // what it drew over them. A paint that finds the surface untouched since
+  // then and only the needles moved redraws where they were and are.
+  struct TLastPaint {
+    qint64 Surface = 0;
+    TRect Needles;
+    TLiveKey Live;
+  };
+  TDialKey DialKey(qreal Ratio);
+  TCoverKey CoverKey(qreal Ratio) const;
+  TLiveKey LiveKey() const;
+  // Redraws the layers whose keys changed; true when any was.
+  bool UpdateLayers(qreal Ratio);
+  // The pixels the needles (with their shadows) may cover.
+  TRect NeedleBounds() const;
 
   // Stores a changed value and repaints.
   template <class T>
@@ -292,7 +330,7 @@ private:
   bool LoadAnchor(const QString& FileName);
 
   // Painting, in pipeline order.
-  void PaintStatic(TCanvas* c);
+  void PaintDial(TCanvas* c);
   void PaintBackground(TCanvas* c);
   void PaintBands(TCanvas* c);
   void PaintScale(TCanvas* c);
@@ -324,7 +362,7 @@ private:
   int FAnchorSize = 24;
   QString FAnchorImage;
   TBitmap FBackGround{10, 10}, FAnchorBitmap{10, 10}, FAnchorMask{10, 10};
-  int FPictureGeneration = 0;
+  int FPictureGeneration = 0, FAnchorGeneration = 0;
 
   double FValue = 0, FValueSec = 0, FThresholdLow = 0, FThresholdHigh = 1;
   bool FLimWatchHighOn = true, FLimWatchLowOn = true;
@@ -332,9 +370,10 @@ private:
   bool FOFL = false, FUFL = false;
   TNeedleLayout FNeedleLayout, FNeedleLayoutSec;
 
-  TBitmap FStatic;
-  TStaticKey FStaticKey;
-  bool FStaticValid = false;
+  TBitmap FDial, FCover, FFrame;
+  std::optional<TDialKey> FDialKey;
+  std::optional<TCoverKey> FCoverKey;
+  std::optional<TLastPaint> FLastPaint;
 };
 
 }  // namespace orv

@@ -164,6 +164,7 @@ bool TMeter::LoadAnchor(const QString& FileName) {
   mask.Mask(clBlack);
   FAnchorBitmap.Assign(&picture);
   FAnchorMask.Assign(&mask);
+  ++FAnchorGeneration;
   return true;
 }
 
