@@ -132,6 +132,24 @@ void BM_TSevenSeg_CacheBuild(benchmark::State& State) {
   for (auto _ : State) s.Widget->CreateImageCache();
 }
 
+// A window dragged one pixel at a time: every step a new size, the strip
+// rebuilt for it and the control repainted.
+void BM_TSevenSeg_ResizeRebuild(benchmark::State& State) {
+  const Size size = SizeOf(State);
+  Shown<TSevenSeg> s(new TSevenSeg(nullptr), size);
+  const int builds = s.Widget->CacheBuildCount();
+  int i = 0;
+  for (auto _ : State) s.Widget->resize(size.W - (++i & 1), size.H);
+  if (s.Widget->CacheBuildCount() - builds != i) State.SkipWithError("a size change did not rebuild the strip");
+}
+
+// A new segment colour: the strip rebuilt in it and the control repainted.
+void BM_TSevenSeg_ColourRebuild(benchmark::State& State) {
+  Shown<TSevenSeg> s(new TSevenSeg(nullptr), SizeOf(State));
+  int i = 0;
+  for (auto _ : State) s.Widget->SetColorText(++i & 1 ? clLime : clRed);
+}
+
 void Sizes(benchmark::internal::Benchmark* B, int W, int H) {
   B->Args({W, H})->Args({800, 200})->Unit(benchmark::kMicrosecond);
 }
@@ -148,6 +166,9 @@ BENCHMARK(BM_TSevenSeg_Update)->Apply([](auto* b) { Sizes(b, 216, 76); });
 BENCHMARK(BM_QLCDNumber_Update)->Apply([](auto* b) { Sizes(b, 216, 76); });
 BENCHMARK(BM_TNumLab_Update)->Apply([](auto* b) { Sizes(b, 160, 28); });
 BENCHMARK(BM_QLCDNumber_Update)->Apply([](auto* b) { Sizes(b, 160, 28); });
-BENCHMARK(BM_TSevenSeg_CacheBuild)->Apply([](auto* b) { Sizes(b, 216, 76); });
+// Shrinking runs partly on Qt's worker threads: CPU is the whole process's.
+BENCHMARK(BM_TSevenSeg_CacheBuild)->Apply([](auto* b) { Sizes(b, 216, 76); })->MeasureProcessCPUTime();
+BENCHMARK(BM_TSevenSeg_ResizeRebuild)->Apply([](auto* b) { Sizes(b, 216, 76); })->MeasureProcessCPUTime();
+BENCHMARK(BM_TSevenSeg_ColourRebuild)->Apply([](auto* b) { Sizes(b, 216, 76); })->MeasureProcessCPUTime();
 
 ORV_BENCHMARK_MAIN()

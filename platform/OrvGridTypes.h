@@ -57,8 +57,11 @@ using TGridOptions = Set<TGridOption>;
 enum TGridDrawStateElem { gdSelected, gdFocused, gdFixed };
 using TGridDrawState = Set<TGridDrawStateElem>;
 
+// Scroll bars of a grid or a memo.
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
-enum TBorderStyle { bsNone, bsSingle };
+// Window borders: a grid has bsNone or bsSingle, a form any of them.
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+using TBorderStyle = TFormBorderStyle;
 
 // Style of the in-place editor for one cell: a plain line edit, or a line
 // edit with a drop-down list of values to pick from.

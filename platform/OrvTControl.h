@@ -32,13 +32,26 @@
 // held (Qt reports that leave only at the release). LastMousePos is the
 // client point of the last mouse event, so a DblClick handler can read
 // where the double click was. Hint shows as a tooltip while ShowHint is set.
+//
+// A control built on an inner Qt widget (THostedControl) translates that
+// widget's input through the same Input... functions as a self-drawn
+// control translates its own.
+//
+// PopupMenu: a right click or the context-menu key opens the assigned popup
+// menu (with the control as its PopupComponent); without one a hosted
+// widget shows its own context menu, if it has one.
 
 #include "OrvTCanvas.h"
 #include "OrvTOwnerArg.h"
 
+#include <QPointer>
 #include <QWidget>
 
+class QContextMenuEvent;
+
 namespace orv {
+
+class TPopupMenu;
 
 using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
@@ -91,6 +104,10 @@ public:
   void SetCursor(TCursor Value);
   QString Hint() const { return toolTip(); }
   void SetHint(const QString& Value) { setToolTip(Value); }
+  // The menu a right click opens; null for none. The control does not own it
+  // and forgets it when the menu is destroyed.
+  TPopupMenu* PopupMenu() const;
+  void SetPopupMenu(TPopupMenu* Value);
 
   // ---- painting
   // The surface canvas (self-drawn controls only; null otherwise).
@@ -154,6 +171,13 @@ protected:
   virtual void Resize();
   // Called after the font changed (Font() or QWidget::setFont).
   virtual void FontChanged();
+  // Called after Color changed; the default invalidates.
+  virtual void ColorChanged();
+  // Whether a left press and release inside the control call Click (on by
+  // default). Controls whose Click means something else, or that call it
+  // themselves from MouseUp, switch it off.
+  void SetClickEvents(bool Value) { FClickEvents = Value; }
+  bool WantTabs() const { return FWantTabs; }
   // Whether Tab and Shift+Tab reach KeyDown instead of moving the focus.
   void SetWantTabs(bool Value) { FWantTabs = Value; }
   // Paint overrides start with "if (!StartPaint()) return;": a control that
@@ -176,6 +200,37 @@ protected:
   // below when the control is not opaque. The default draws it at (0, 0).
   virtual void PaintSurface(QPainter& Painter, const QImage& Surface);
 
+  // ---- the translation of Qt input into the framework's methods, shared by
+  // the control's own events and the events of a hosted widget. Pos is the
+  // point in the control's client coordinates.
+  void InputMousePress(const QMouseEvent* e, QPointF Pos);
+  void InputMouseMove(const QMouseEvent* e, QPointF Pos);
+  // MouseUp, then Click when the press and release of the left button were
+  // inside and click events are on.
+  void InputMouseRelease(const QMouseEvent* e, QPointF Pos);
+  void InputMouseDoubleClick(const QMouseEvent* e, QPointF Pos);
+  // Returns whether DoMouseWheel handled the turn.
+  bool InputWheel(const QWheelEvent* e, QPointF Pos);
+  // The result of a key press passed through KeyDown and KeyPress.
+  struct TKeyInput {
+    bool KeyCleared = false;  // KeyDown set a non-zero key to 0
+    bool Typed = false;       // the press typed characters that went to KeyPress
+    QString Chars;            // the characters KeyPress left (its #0 dropped)
+  };
+  // KeyDown with the virtual-key code, then KeyPress for each typed
+  // character (printable, Enter, Escape, Backspace, and Tab when the control
+  // takes Tab; none with Ctrl held).
+  TKeyInput InputKeyPress(const QKeyEvent* e);
+  // KeyUp; returns false when KeyUp set the key to 0.
+  bool InputKeyRelease(const QKeyEvent* e);
+  // The focus arriving runs DoEnter, leaving runs DoExit, once each: the
+  // focus going to a popup (a menu, a drop-down list) or to another window
+  // and coming back is no exit and enter.
+  void InputFocusIn(const QFocusEvent* e);
+  void InputFocusOut(const QFocusEvent* e);
+  // Opens PopupMenu at the screen point Pos; false without a menu.
+  bool PopupAt(QPoint Pos);
+
   bool event(QEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
@@ -190,6 +245,7 @@ protected:
   void keyReleaseEvent(QKeyEvent* e) override;
   void focusInEvent(QFocusEvent* e) override;
   void focusOutEvent(QFocusEvent* e) override;
+  void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
   void ResizeSurface();
@@ -211,12 +267,16 @@ private:
   bool FInPaintEvent = false;
   bool FHandleAllocated = false;
   bool FWantTabs = false;
+  bool FClickEvents = true;
   bool FMousePressed = false;
+  // DoEnter ran and DoExit not yet.
+  bool FEntered = false;
   bool FSyncingFont = false;
   bool FSettingEnabled = false;
   bool FShowHint = true;
   bool FMouseInControl = false;
   TPoint FLastMousePos;
+  QPointer<QObject> FPopupMenu;
 };
 
 // A self-drawn control that does not take the focus.

@@ -1,18 +1,20 @@
 #pragma once
 // TCustomEdit and TEdit: a single-line edit box over QLineEdit.
 // Change() runs after every change of the text, whether typed or set by code;
-// its base version fires OnChange. Keys typed into the box reach KeyDown,
-// KeyPress and KeyUp (and their events) before the box handles them.
+// its base version fires OnChange. Keys, mouse and focus reach the
+// framework's methods as THostedControl describes. With AutoSelect (the
+// default) the whole text is selected when the focus enters by keyboard or
+// code, not by a mouse click.
 // Natural size 121 pixels by the line edit's height; in a layout it grows
 // sideways only and needs what the line edit needs.
 
-#include "OrvTControl.h"
+#include "OrvTHostedControl.h"
 
 class QLineEdit;
 
 namespace orv {
 
-class TCustomEdit : public TControl {
+class TCustomEdit : public THostedControl {
   Q_OBJECT
   // The edit box's own settings, stored in form files under Qt's names.
   Q_PROPERTY(QString text READ Text WRITE SetText)
@@ -45,6 +47,7 @@ public:
   void CopyToClipboard();
   void CutToClipboard();
   void PasteFromClipboard();
+  void DoEnter() override;
 
   TNotifyEvent OnChange;
 
@@ -54,8 +57,6 @@ public:
 protected:
   // The change notification; fires OnChange.
   virtual void Change();
-  bool eventFilter(QObject* Watched, QEvent* Event) override;
-  void FontChanged() override;
 
 private:
   QLineEdit* FEdit;

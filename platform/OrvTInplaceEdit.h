@@ -79,8 +79,9 @@ private:
   TEditStyle FEditStyle = esSimple;
   int FDropDownRows = 8;
   QStringList FPickList;
-  QAction* FButton;
+  // The list first: the event filter looks at it while the button is made.
   QListWidget* FList;
+  QAction* FButton;
 };
 
 }  // namespace orv

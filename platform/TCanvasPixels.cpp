@@ -43,6 +43,64 @@ QRgb SourceOver(QRgb Src, QRgb Dst) {
                mix(qAlpha(Src), qAlpha(Dst)));
 }
 
+// Scanline fill over 4-connected neighbours of (X, Y) within Area: a run of
+// the row is filled, then the runs touching it above and below are queued.
+// With Marks, filled pixels are marked and not taken again.
+template <bool Marks, class Match>
+void ScanlineFill(QImage& Image, const QRect& Area, int X, int Y, QRgb Fill, Match Matches) {
+  uchar* const bits = Image.bits();  // detaches once, not per line
+  const qsizetype stride = Image.bytesPerLine();
+  const int left = Area.left(), right = Area.right(), top = Area.top(), bottom = Area.bottom();
+  const size_t w = size_t(Area.width());
+  std::vector<std::uint8_t> done(Marks ? w * size_t(Area.height()) : 0);
+  struct TSeed {
+    int X, Y;
+  };
+  std::vector<TSeed> seeds{{X, Y}};
+  while (!seeds.empty()) {
+    const TSeed s = seeds.back();
+    seeds.pop_back();
+    QRgb* line = reinterpret_cast<QRgb*>(bits + s.Y * stride);
+    std::uint8_t* mark = Marks ? done.data() + size_t(s.Y - top) * w : nullptr;
+    const auto open = [&](int x) { return Matches(line[x]) && (!Marks || !mark[x - left]); };
+    if (!open(s.X)) continue;
+    int from = s.X, to = s.X;
+    while (from > left && open(from - 1)) --from;
+    while (to < right && open(to + 1)) ++to;
+    std::fill(line + from, line + to + 1, Fill);
+    if constexpr (Marks) std::fill(mark + (from - left), mark + (to - left + 1), std::uint8_t(1));
+    for (const int y : {s.Y - 1, s.Y + 1}) {
+      if (y < top || y > bottom) continue;
+      const QRgb* next = reinterpret_cast<const QRgb*>(bits + y * stride);
+      const std::uint8_t* nextMark = Marks ? done.data() + size_t(y - top) * w : nullptr;
+      const auto nextOpen = [&](int x) { return Matches(next[x]) && (!Marks || !nextMark[x - left]); };
+      for (int x = from; x <= to; ++x) {
+        if (!nextOpen(x)) continue;
+        seeds.push_back({x, y});
+        while (x < to && nextOpen(x + 1)) ++x;
+      }
+    }
+  }
+}
+
+// One row of opaque 32-bit source pixels copied or combined onto an opaque row.
+void CombineRow(TCopyMode Mode, const QRgb* In, QRgb* Out, int N) {
+  switch (Mode) {
+    case cmSrcAnd:
+      for (int i = 0; i < N; ++i) Out[i] = Opaque | (In[i] & Out[i]);
+      break;
+    case cmSrcPaint:
+      for (int i = 0; i < N; ++i) Out[i] = Opaque | (In[i] | Out[i]);
+      break;
+    case cmSrcInvert:
+      for (int i = 0; i < N; ++i) Out[i] = Opaque | (In[i] ^ Out[i]);
+      break;
+    default:
+      std::copy(In, In + N, Out);
+      break;
+  }
+}
+
 }  // namespace
 
 int TCanvas::Add(int A, int B) { return int(std::clamp(i64(A) + B, i64(INT_MIN), i64(INT_MAX))); }
@@ -137,43 +195,23 @@ void TCanvas::FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle) {
   const QRect area = DeviceVisible(TRect(VisibleRect()));
   const i64 sx = ToDevice(X, Ratio()), sy = ToDevice(Y, Ratio());
   if (area.isEmpty() || sx < area.left() || sx > area.right() || sy < area.top() || sy > area.bottom()) return;
-  const bool premultiplied = FImage->format() == QImage::Format_ARGB32_Premultiplied;
   const QRgb target = ColorToQRgb(Color) & 0x00FFFFFF, fill = ColorToQRgb(FBrush.Color());
-  const int w = area.width();
-  std::vector<std::uint8_t> done(std::size_t(w) * std::size_t(area.height()));
-  auto line = [&](int y) { return reinterpret_cast<QRgb*>(FImage->scanLine(y)); };
-  auto index = [&](int x, int y) { return std::size_t(y - area.top()) * std::size_t(w) + std::size_t(x - area.left()); };
-  auto fillable = [&](const QRgb* l, int x, int y) {
-    if (done[index(x, y)]) return false;
-    const QRgb c = PlainRgb(l[x], premultiplied);
-    return FillStyle == fsBorder ? c != target : c == target;
+  // A filled pixel leaves the area unless the fill colour itself belongs to
+  // it; only then are filled pixels marked, so that none is taken twice.
+  const bool marks = (FillStyle == fsBorder) != ((fill & 0x00FFFFFF) == target);
+  const auto fillWith = [&](auto Plain) {
+    const auto border = [&](QRgb c) { return Plain(c) != target; };
+    const auto surface = [&](QRgb c) { return Plain(c) == target; };
+    const int x = int(sx), y = int(sy);
+    if (FillStyle == fsBorder)
+      marks ? ScanlineFill<true>(*FImage, area, x, y, fill, border) : ScanlineFill<false>(*FImage, area, x, y, fill, border);
+    else
+      marks ? ScanlineFill<true>(*FImage, area, x, y, fill, surface) : ScanlineFill<false>(*FImage, area, x, y, fill, surface);
   };
-  // Scanline fill over 4-connected neighbours: a run of the row is filled,
-  // then the runs touching it above and below are queued.
-  std::vector<QPoint> seeds{QPoint(int(sx), int(sy))};
-  while (!seeds.empty()) {
-    const QPoint s = seeds.back();
-    seeds.pop_back();
-    QRgb* l = line(s.y());
-    if (!fillable(l, s.x(), s.y())) continue;
-    int left = s.x(), right = s.x();
-    while (left > area.left() && fillable(l, left - 1, s.y())) --left;
-    while (right < area.right() && fillable(l, right + 1, s.y())) ++right;
-    for (int x = left; x <= right; ++x) {
-      l[x] = fill;
-      done[index(x, s.y())] = 1;
-    }
-    for (int y : {s.y() - 1, s.y() + 1}) {
-      if (y < area.top() || y > area.bottom()) continue;
-      const QRgb* n = line(y);
-      bool inRun = false;
-      for (int x = left; x <= right; ++x) {
-        const bool f = fillable(n, x, y);
-        if (f && !inRun) seeds.emplace_back(x, y);
-        inRun = f;
-      }
-    }
-  }
+  if (FImage->format() == QImage::Format_ARGB32_Premultiplied)
+    fillWith([](QRgb c) { return PlainRgb(c, true); });
+  else
+    fillWith([](QRgb c) { return c & 0x00FFFFFF; });
 }
 
 void TCanvas::Blit(const TRect& Dest, const QImage& Source, const TRect& SourceRect, TCopyMode Mode, const QRgb* Key,
@@ -198,10 +236,11 @@ void TCanvas::Blit(const TRect& Dest, const QImage& Source, const TRect& SourceR
   auto mapX = [&](i64 x) { return sl + i64((i128(2) * (x - dl) + 1) * sw / (i128(2) * dw)); };
   auto mapY = [&](i64 y) { return st + i64((i128(2) * (y - dt) + 1) * sh / (i128(2) * dh)); };
 
-  // The source pixels needed: read in place from another 32-bit image,
-  // copied first from this one (or from a picture of another format).
+  // The source pixels needed (have), read in place, or copied first when the
+  // source is this image or needs converting. Origin is where src starts.
   QImage src;
   QRect have;
+  QPoint origin;
   if (usesSource) {
     have = QRect(QPoint(int(std::clamp<i64>(mapX(visible.left()), -1, Source.width())),
                         int(std::clamp<i64>(mapY(visible.top()), -1, Source.height()))),
@@ -209,19 +248,20 @@ void TCanvas::Blit(const TRect& Dest, const QImage& Source, const TRect& SourceR
                         int(std::clamp<i64>(mapY(visible.bottom()), -1, Source.height())))) &
            Source.rect();
     if (have.isEmpty()) return;
-    const auto format = Source.format();
-    if (Source.constBits() != FImage->constBits() &&
-        (format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied)) {
-      src = QImage(Source.constBits() + qsizetype(have.top()) * Source.bytesPerLine() + qsizetype(have.left()) * 4,
-                   have.width(), have.height(), Source.bytesPerLine(), format);
+    const bool stored =
+        Source.format() == QImage::Format_RGB32 || Source.format() == QImage::Format_ARGB32_Premultiplied;
+    if (stored && Source.constBits() != FImage->constBits()) {
+      src = Source;
     } else {
       src = Source.copy(have);
+      origin = have.topLeft();
       if (src.format() != QImage::Format_RGB32) src = src.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     }
   }
   const bool dstPremultiplied = FImage->format() == QImage::Format_ARGB32_Premultiplied;
-  // An opaque plain copy at the same size moves whole rows.
-  const bool rows = Mode == cmSrcCopy && !Key && sw == dw && sh == dh && src.format() == QImage::Format_RGB32 &&
+  // Opaque pixels at the same size: whole rows copied or combined.
+  const bool rows = (Mode == cmSrcCopy || Mode == cmSrcAnd || Mode == cmSrcPaint || Mode == cmSrcInvert) && !Key &&
+                    sw == dw && sh == dh && src.format() == QImage::Format_RGB32 &&
                     FImage->format() == QImage::Format_RGB32;
   // The source column of every destination column, worked out once.
   std::vector<i64> columns;
@@ -235,12 +275,12 @@ void TCanvas::Blit(const TRect& Dest, const QImage& Source, const TRect& SourceR
     if (usesSource) {
       const i64 syy = mapY(y);
       if (syy < have.top() || syy > have.bottom()) continue;
-      in = reinterpret_cast<const QRgb*>(src.constScanLine(int(syy - have.top())));
+      in = reinterpret_cast<const QRgb*>(src.constScanLine(int(syy - origin.y())));
     }
     if (rows) {
       const i64 from = std::max<i64>(visible.left(), have.left() - sl + dl);
       const i64 to = std::min<i64>(visible.right(), have.right() - sl + dl);
-      if (from <= to) std::copy(in + (sl + from - dl - have.left()), in + (sl + to - dl - have.left()) + 1, out + from);
+      if (from <= to) CombineRow(Mode, in + (sl + from - dl - origin.x()), out + from, int(to - from + 1));
       continue;
     }
     for (int x = visible.left(); x <= visible.right(); ++x) {
@@ -248,7 +288,7 @@ void TCanvas::Blit(const TRect& Dest, const QImage& Source, const TRect& SourceR
       if (in) {
         const i64 sxx = columns[size_t(x - visible.left())];
         if (sxx < have.left() || sxx > have.right()) continue;
-        s = in[sxx - have.left()];
+        s = in[sxx - origin.x()];
         if (src.format() == QImage::Format_RGB32) s |= Opaque;
         if (Key && PlainRgb(s, true) == *Key) continue;
         if (KeepsDestination(Mode, s)) continue;

@@ -1,9 +1,11 @@
 #include "OrvTControl.h"
 
 #include "OrvKeyCodes.h"
+#include "OrvTPopupMenu.h"
 #include "OrvServices.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -96,7 +98,21 @@ void TControl::SetParent(QWidget* AParent) {
 void TControl::SetColor(TColor Value) {
   if (Value == FColor) return;
   FColor = Value;
-  Invalidate();
+  ColorChanged();
+}
+
+void TControl::ColorChanged() { Invalidate(); }
+
+TPopupMenu* TControl::PopupMenu() const { return static_cast<TPopupMenu*>(FPopupMenu.data()); }
+
+void TControl::SetPopupMenu(TPopupMenu* Value) { FPopupMenu = Value; }
+
+bool TControl::PopupAt(QPoint Pos) {
+  TPopupMenu* menu = PopupMenu();
+  if (!menu || !menu->AutoPopup()) return false;
+  menu->SetPopupComponent(this);
+  menu->Popup(Pos.x(), Pos.y());
+  return true;
 }
 
 void TControl::SetCursor(TCursor Value) {
@@ -260,75 +276,120 @@ void TControl::SyncFontFromWidget() {
 }
 
 void TControl::mousePressEvent(QMouseEvent* e) {
-  PointerAt(e->position());
-  FMousePressed = e->button() == Qt::LeftButton;
   if (focusPolicy() & Qt::ClickFocus) setFocus(Qt::MouseFocusReason);
-  const QPointF p = e->position();
-  MouseDown(MouseButtonFromQt(e->button()), ShiftStateFromQt(e->modifiers(), e->buttons()), RoundCoord(p.x()),
-            RoundCoord(p.y()));
+  InputMousePress(e, e->position());
 }
 
-void TControl::mouseMoveEvent(QMouseEvent* e) {
-  PointerAt(e->position());
-  const QPointF p = e->position();
-  MouseMove(ShiftStateFromQt(e->modifiers(), e->buttons()), RoundCoord(p.x()), RoundCoord(p.y()));
-}
+void TControl::mouseMoveEvent(QMouseEvent* e) { InputMouseMove(e, e->position()); }
 
-void TControl::mouseReleaseEvent(QMouseEvent* e) {
-  PointerAt(e->position());
-  const QPointF p = e->position();
-  const int x = RoundCoord(p.x()), y = RoundCoord(p.y());
-  const bool click = FMousePressed && e->button() == Qt::LeftButton && rect().contains(x, y);
-  if (e->button() == Qt::LeftButton) FMousePressed = false;
-  MouseUp(MouseButtonFromQt(e->button()), ShiftStateFromQt(e->modifiers(), e->buttons()), x, y);
-  if (click) Click();
-}
+void TControl::mouseReleaseEvent(QMouseEvent* e) { InputMouseRelease(e, e->position()); }
 
-void TControl::mouseDoubleClickEvent(QMouseEvent* e) {
-  PointerAt(e->position());
-  const QPointF p = e->position();
-  FMousePressed = e->button() == Qt::LeftButton;
-  MouseDown(MouseButtonFromQt(e->button()), ShiftStateFromQt(e->modifiers(), e->buttons()).Include(ssDouble),
-            RoundCoord(p.x()), RoundCoord(p.y()));
-  if (e->button() == Qt::LeftButton) DblClick();
-}
+void TControl::mouseDoubleClickEvent(QMouseEvent* e) { InputMouseDoubleClick(e, e->position()); }
 
 void TControl::wheelEvent(QWheelEvent* e) {
-  const QPointF p = e->position();
-  const int delta = e->angleDelta().y() != 0 ? e->angleDelta().y() : e->angleDelta().x();
-  if (DoMouseWheel(ShiftStateFromQt(e->modifiers(), e->buttons()), delta, TPoint(RoundCoord(p.x()), RoundCoord(p.y()))))
+  if (InputWheel(e, e->position()))
     e->accept();
   else
     e->ignore();
 }
 
 void TControl::keyPressEvent(QKeyEvent* e) {
-  std::uint16_t key = QtKeyToVirtualKey(e->key(), e->modifiers());
-  const TShiftState shift = KeyShiftState(e);
-  if (key != 0) KeyDown(key, shift);
-  const QString text = e->text();
-  if (!text.isEmpty() && IsKeyPressChar(text[0], FWantTabs) && !shift.Contains(ssCtrl)) {
-    for (QChar ch : text) {
-      QChar c = ch;
-      KeyPress(c);
-    }
-  }
+  InputKeyPress(e);
   e->accept();
 }
 
 void TControl::keyReleaseEvent(QKeyEvent* e) {
-  std::uint16_t key = QtKeyToVirtualKey(e->key(), e->modifiers());
-  if (key != 0) KeyUp(key, KeyShiftState(e));
+  InputKeyRelease(e);
   e->accept();
 }
 
 void TControl::focusInEvent(QFocusEvent* e) {
   QWidget::focusInEvent(e);
-  DoEnter();
+  InputFocusIn(e);
 }
 
 void TControl::focusOutEvent(QFocusEvent* e) {
   QWidget::focusOutEvent(e);
+  InputFocusOut(e);
+}
+
+void TControl::contextMenuEvent(QContextMenuEvent* e) {
+  if (!PopupAt(e->globalPos())) e->ignore();
+}
+
+// ------------------------------------------------------- input translation
+
+void TControl::InputMousePress(const QMouseEvent* e, QPointF Pos) {
+  PointerAt(Pos);
+  FMousePressed = e->button() == Qt::LeftButton;
+  MouseDown(MouseButtonFromQt(e->button()), ShiftStateFromQt(e->modifiers(), e->buttons()), RoundCoord(Pos.x()),
+            RoundCoord(Pos.y()));
+}
+
+void TControl::InputMouseMove(const QMouseEvent* e, QPointF Pos) {
+  PointerAt(Pos);
+  MouseMove(ShiftStateFromQt(e->modifiers(), e->buttons()), RoundCoord(Pos.x()), RoundCoord(Pos.y()));
+}
+
+void TControl::InputMouseRelease(const QMouseEvent* e, QPointF Pos) {
+  PointerAt(Pos);
+  const int x = RoundCoord(Pos.x()), y = RoundCoord(Pos.y());
+  const bool click = FClickEvents && FMousePressed && e->button() == Qt::LeftButton && rect().contains(x, y);
+  if (e->button() == Qt::LeftButton) FMousePressed = false;
+  MouseUp(MouseButtonFromQt(e->button()), ShiftStateFromQt(e->modifiers(), e->buttons()), x, y);
+  if (click) Click();
+}
+
+void TControl::InputMouseDoubleClick(const QMouseEvent* e, QPointF Pos) {
+  PointerAt(Pos);
+  FMousePressed = e->button() == Qt::LeftButton;
+  MouseDown(MouseButtonFromQt(e->button()), ShiftStateFromQt(e->modifiers(), e->buttons()).Include(ssDouble),
+            RoundCoord(Pos.x()), RoundCoord(Pos.y()));
+  if (e->button() == Qt::LeftButton) DblClick();
+}
+
+bool TControl::InputWheel(const QWheelEvent* e, QPointF Pos) {
+  const int delta = e->angleDelta().y() != 0 ? e->angleDelta().y() : e->angleDelta().x();
+  return DoMouseWheel(ShiftStateFromQt(e->modifiers(), e->buttons()), delta,
+                      TPoint(RoundCoord(Pos.x()), RoundCoord(Pos.y())));
+}
+
+TControl::TKeyInput TControl::InputKeyPress(const QKeyEvent* e) {
+  TKeyInput result;
+  std::uint16_t key = QtKeyToVirtualKey(e->key(), e->modifiers());
+  const TShiftState shift = KeyShiftState(e);
+  if (key != 0) {
+    KeyDown(key, shift);
+    result.KeyCleared = key == 0;
+  }
+  const QString text = e->text();
+  if (!text.isEmpty() && IsKeyPressChar(text[0], FWantTabs) && !shift.Contains(ssCtrl)) {
+    result.Typed = true;
+    for (QChar ch : text) {
+      QChar c = ch;
+      KeyPress(c);
+      if (!c.isNull()) result.Chars += c;
+    }
+  }
+  return result;
+}
+
+bool TControl::InputKeyRelease(const QKeyEvent* e) {
+  std::uint16_t key = QtKeyToVirtualKey(e->key(), e->modifiers());
+  if (key == 0) return true;
+  KeyUp(key, KeyShiftState(e));
+  return key != 0;
+}
+
+void TControl::InputFocusIn(const QFocusEvent*) {
+  if (FEntered) return;
+  FEntered = true;
+  DoEnter();
+}
+
+void TControl::InputFocusOut(const QFocusEvent* e) {
+  if (!FEntered || e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason) return;
+  FEntered = false;
   DoExit();
 }
 

@@ -19,7 +19,11 @@ TInplaceEdit::TInplaceEdit(TCustomGrid* AGrid) : TCustomEdit(AGrid), FGrid(AGrid
   setFocusPolicy(Qt::ClickFocus);
 }
 
-void TInplaceEdit::UpdateContents() { SetText(FGrid->GetEditText(FGrid->Col(), FGrid->Row())); }
+void TInplaceEdit::UpdateContents() {
+  // Tab reaches KeyDown (and from there the grid) when it moves between cells.
+  SetWantTabs(FGrid->Options().Contains(goTabs));
+  SetText(FGrid->GetEditText(FGrid->Col(), FGrid->Row()));
+}
 
 void TInplaceEdit::KeyDown(std::uint16_t& Key, TShiftState Shift) {
   // With goAlwaysShowEditor, Left and Home leave the editor from its start,
@@ -87,8 +91,8 @@ QIcon DropDownIcon() {
 
 TInplaceEditList::TInplaceEditList(TCustomGrid* AGrid)
     : TInplaceEdit(AGrid),
-      FButton(LineEdit()->addAction(DropDownIcon(), QLineEdit::TrailingPosition)),
-      FList(new QListWidget(this)) {
+      FList(new QListWidget(this)),
+      FButton(LineEdit()->addAction(DropDownIcon(), QLineEdit::TrailingPosition)) {
   FButton->setVisible(false);
   connect(FButton, &QAction::triggered, this, [this] {
     if (ListVisible())

@@ -94,8 +94,11 @@ bool IsValidDecimal(const QString& Text, bool ExpAllowed, int DecPSep);
 bool IsValidSimpleDecimal(const QString& Text, int DecPSep);
 // Optional sign and decimal digits ("-" alone fails).
 bool IsValidInt(const QString& Text);
+// Hexadecimal digits only, either case (the empty text fails).
 bool IsValidHex(const QString& Text);
+// Octal digits only (the empty text fails).
 bool IsValidOct(const QString& Text);
+// Binary digits only (the empty text fails).
 bool IsValidBin(const QString& Text);
 
 // Integer scans: skip leading blanks, then read digits of their base from Pos
@@ -103,8 +106,11 @@ bool IsValidBin(const QString& Text);
 // one. The decimal scan takes one "+" or "-"; the hexadecimal one skips a "$"
 // at position 1.
 std::int32_t ScanInt(const QString& Text, int& Pos);
+// The hexadecimal scan (see ScanInt).
 std::int32_t ScanHex(const QString& Text, int& Pos);
+// The octal scan (see ScanInt).
 std::int32_t ScanOct(const QString& Text, int& Pos);
+// The binary scan (see ScanInt).
 std::int32_t ScanBin(const QString& Text, int& Pos);
 
 // ---------------------------------------------------------------- formatting
@@ -118,7 +124,9 @@ QString FormatFixed(double Value, int Width, int Decimals);
 QString FormatScientific(double Value, int Width);
 // Exactly Digits digits (1..16, 1..11, 1..32) of the low bits of Value.
 QString WriteHex(std::uint32_t Value, int Digits);
+// Octal digits, as WriteHex.
 QString WriteOct(std::uint32_t Value, int Digits);
+// Binary digits, as WriteHex.
 QString WriteBin(std::uint32_t Value, int Digits);
 // Nearest integer, halves to even.
 std::int64_t RoundToInt64(double Value);

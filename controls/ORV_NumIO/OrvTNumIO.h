@@ -21,6 +21,17 @@
 // When the box replaces its text after a rejected change, the caret returns
 // to where it was before that change; after reformatting it stays at its
 // position (clamped to the new text).
+//
+// A rejected change puts back the text the box last showed. In an
+// itFixPoint box that is the reformatted text: when deleting the "." of
+// "1.51" leaves "151", shown as "151.00", a refused key afterwards restores
+// "151.00", not "151". Writing Value sets the text a later rejected change
+// returns to. A NaN range limit is ignored.
+//
+// Value reads a "," as the decimal separator whatever DecPlaceSep says, so a
+// box that accepts only the comma reads "1,5" as 1.5.
+//
+// \image html number_entry.png "Number entry boxes in the gallery"
 
 #include "OrvNumText.h"
 
@@ -41,8 +52,11 @@ class TNumIO : public TCustomEdit {
   Q_PROPERTY(bool Beep READ Beep WRITE SetBeep)
 
 public:
+  // An empty box with the defaults above; AOwner (a component, a Qt parent widget, or null) owns it and,
+  // when it is a control, is its parent.
   explicit TNumIO(TOwnerArg AOwner);
 
+  // The numbers the box accepts; a change checks the text again.
   TInFormat InputFormat() const { return FInFormat; }
   void SetInputFormat(TInFormat Value);
   // 1..8.
@@ -54,8 +68,10 @@ public:
   // Setting a limit beyond the other one swaps them.
   double RangeLow() const { return FMinimum; }
   void SetRangeLow(double Value);
+  // Setting a limit below the other one swaps them.
   double RangeHigh() const { return FMaximum; }
   void SetRangeHigh(double Value);
+  // Beep (MessageBeep 0) when a change is rejected.
   bool Beep() const { return FBeep; }
   void SetBeep(bool Value) { FBeep = Value; }
 

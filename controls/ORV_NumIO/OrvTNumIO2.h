@@ -29,6 +29,18 @@
 // that starts it (construction, focus, click, leaving read-only) raises
 // EORVNumIO2Error "Component \"<Name>\": no timer available" when no timer
 // can be made.
+//
+// An itInt text with more digits than fit reads as 2147483647, or as
+// -2147483648 when it is negative. Writing Value in a field that accepts
+// only the comma (dpsComma, or dpsSystem with a comma as the system
+// separator) writes "," as the decimal separator, so the text stays
+// editable; otherwise ".". OnChange fires only when a key really changed the
+// buffer (Backspace at the start or Delete at the end fire nothing), and a
+// refused key restores the selection along with the buffer and caret. Tab
+// and Shift+Tab move the focus on, and back, also in a read-only field.
+// Dragging with the mouse selects from where the button went down.
+//
+// \image html number_fields.png "Number fields in the gallery"
 
 #include "OrvNumText.h"
 
@@ -96,24 +108,32 @@ class TNumIO2 : public TCustomControl {
   Q_PROPERTY(double Value READ GetNioValue WRITE SetNioValue)
 
 public:
+  // A field with the defaults above; AOwner (a component, a Qt parent widget, or null) owns it and, when
+  // it is a control, is its parent. Raises EORVNumIO2Error when the caret
+  // timer cannot be made.
   explicit TNumIO2(TOwnerArg AOwner);
   ~TNumIO2() override;
 
   // ---- texts and layout (setters repaint; unchanged values are ignored)
+  // The label left of the input box.
   QString LeftText() const { return FLeftText; }
   void SetLeftText(const QString& Value);
+  // Alignment of the left text in its area (taRightJustify).
   TAlignment LeftTextAlignment() const { return FLeftTextAlignment; }
   void SetLeftTextAlignment(TAlignment Value);
   // Width of the left text area; negative values are ignored, capped at Width.
   int LeftSpace() const { return FLeftSpace; }
   void SetLeftSpace(int Value);
+  // Width of the input box (80), no limits.
   int TextBoxWidth() const { return FTextBoxWidth; }
   void SetTextBoxWidth(int Value);
   // Alignment of the number in the input box (taCenter).
   TAlignment Alignment() const { return FAlignment; }
   void SetAlignment(TAlignment Value);
+  // The unit right of the box (or of the buttons).
   QString RightText() const { return FRightText; }
   void SetRightText(const QString& Value);
+  // Alignment of the right text in its area (taLeftJustify).
   TAlignment RightTextAlignment() const { return FRightTextAlignment; }
   void SetRightTextAlignment(TAlignment Value);
   // Frame of the input box and the freeze box (fsSunken).
@@ -121,17 +141,22 @@ public:
   void SetFrameStyle(TFrameStyle Value);
 
   // ---- colours
+  // Background of the input box (white).
   TColor ColorBoxBG() const { return FColorBoxBG; }
   void SetColorBoxBG(TColor Value);
+  // Colour of the number (black).
   TColor ColorBoxText() const { return FColorBoxText; }
   void SetColorBoxText(TColor Value);
+  // Background outside the box (clBtnFace).
   TColor ColorOutBG() const { return FColorOutBG; }
   void SetColorOutBG(TColor Value);
+  // Colour of the left and right texts (black).
   TColor ColorOutText() const { return FColorOutText; }
   void SetColorOutText(TColor Value);
   // Box background and number colour while the value is out of range.
   TColor ColorWarnBG() const { return FColorWarnBG; }
   void SetColorWarnBG(TColor Value);
+  // Colour of the number while the value is out of range (red).
   TColor ColorWarnText() const { return FColorWarnText; }
   void SetColorWarnText(TColor Value);
   // csFixedColors: white and grey frame lines; else the system button colours.
@@ -139,8 +164,10 @@ public:
   void SetColorScheme(TColorScheme Value);
 
   // ---- spin buttons
+  // Shows the pair of spin buttons right of the box.
   bool ButVisible() const { return FButVisible; }
   void SetButVisible(bool Value);
+  // 3D edges on the buttons (true).
   bool But3D() const { return FBut3D; }
   void SetBut3D(bool Value);
   // 8..50.
@@ -152,6 +179,7 @@ public:
   // Gap between the box and the buttons, 0..50.
   int ButSpace() const { return FButSpace; }
   void SetButSpace(int Value);
+  // Face colour of the buttons (silver).
   TColor ButColor() const { return FButColor; }
   void SetButColor(TColor Value);
   // Step of a button click when ButtonPivots is empty.
@@ -159,6 +187,7 @@ public:
   void SetButIncrem(double Value);
 
   // ---- freeze box
+  // Shows the freeze box, a check box that locks the field.
   bool FreezeBoxVisible() const { return FFreezeBoxVisible; }
   void SetFreezeBoxVisible(bool Value);
   // Checked freezes the field: it also sets ReadOnly to the same value.
@@ -170,6 +199,7 @@ public:
   // Distance from the box (or the buttons) minus 8.
   int FreezeBoxLeft() const { return FFreezeBoxLeft; }
   void SetFreezeBoxLeft(int Value);
+  // Top of the freeze box in client pixels.
   int FreezeBoxTop() const { return FFreezeBoxTop; }
   void SetFreezeBoxTop(int Value);
   // When set, freezing by the mouse also hides the number.
@@ -180,6 +210,7 @@ public:
   void SetHideInputEditor(bool Value);
 
   // ---- gauge
+  // Shows the gauge bar along the bottom; a click or drag on it sets the value.
   bool GaugeVisible() const { return FGaugeVisible; }
   void SetGaugeVisible(bool Value);
   // 3..Height - GaugeTopMargin - 18.
@@ -194,12 +225,16 @@ public:
   // 0..Height - GaugeHeight - 18.
   int GaugeTopMargin() const { return FGaugeTopMargin; }
   void SetGaugeTopMargin(int Value);
+  // Frame of the gauge (fsSunken).
   TFrameStyle GaugeFrameStyle() const { return FGaugeFrameStyle; }
   void SetGaugeFrameStyle(TFrameStyle Value);
+  // Colour of the gauge bar (navy; grey while disabled or read-only).
   TColor GaugeColor() const { return FGaugeColor; }
   void SetGaugeColor(TColor Value);
+  // Background of the gauge (silver).
   TColor GaugeColorBg() const { return FGaugeColorBg; }
   void SetGaugeColorBg(TColor Value);
+  // Outline of the gauge frame (grey).
   TColor GaugeColorFrame() const { return FGaugeColorFrame; }
   void SetGaugeColorFrame(TColor Value);
 
@@ -227,6 +262,7 @@ public:
   // Raising RangeLow above RangeHigh moves RangeHigh along, and vice versa.
   double RangeLow() const { return FRangeLow; }
   void SetRangeLow(double Value);
+  // Lowering RangeHigh below RangeLow moves RangeLow along.
   double RangeHigh() const { return FRangeHigh; }
   void SetRangeHigh(double Value);
   // Read-only stops the caret; only Ctrl+C, Tab and the freeze box still work.
@@ -255,14 +291,19 @@ public:
   QList<double> ButtonPivots;
 
   // ---- caret and selection (character positions 0..length)
+  // Characters before the caret.
   int CaretPos() const { return FCaretPos; }
+  // Start of the selection (SelBegin <= SelEnd; empty when equal).
   int SelBegin() const { return FSelBegin; }
+  // End of the selection.
   int SelEnd() const { return FSelEnd; }
   // Whether the blinking caret is in its visible phase.
   bool CaretVisible() const { return FCaretVisib; }
-  // Sets one end of the selection and the caret there (the other end follows
+  // Sets the start of the selection and the caret there (the end follows
   // when it would cross).
   void SetSelBegin(int Value);
+  // Sets the end of the selection and the caret there (the start follows
+  // when it would cross).
   void SetSelEnd(int Value);
 
   // ---- geometry, shared by painting, the mouse and tests (client pixels)
@@ -272,24 +313,32 @@ public:
   int TextTop() const;
   // The input box with its frame.
   TRect BoxRect() const;
-  // The painted pair of spin buttons; ButtonAt tells which one a point hits
-  // (1 up, -1 down, 0 none).
+  // The painted pair of spin buttons.
   TRect ButtonRect() const;
+  // Which spin button a point hits: 1 up, -1 down, 0 none.
   int ButtonAt(int X, int Y) const;
-  // The gauge bar area, and the bar for the current value.
+  // The gauge bar area.
   TRect GaugeRect() const;
+  // The bar for the current value.
   TRect GaugeBarRect() const;
+  // Whether a point lies on the gauge, Slack pixels left and right included.
   bool InGauge(int X, int Y, int Slack) const;
   // The value a gauge point stands for (snapped to a pivot, clamped to the range).
   double GaugeValueAt(int X) const;
+  // The freeze box.
   TRect FreezeBoxRect() const;
+  // Whether a point lies inside the freeze box.
   bool InFreezeBox(int X, int Y) const;
-  // Left edge of the number and of the left and right texts.
+  // Left edge of the number.
   int NumberX() const;
+  // Left edge of the left text.
   int LeftTextX() const;
+  // Left edge of the right text.
   int RightTextX() const;
-  // x of the boundary before character N, and the character boundary nearest to X.
+  // x of the boundary before character N.
   int CharPosToXCoords(int N) const;
+  // The character boundary nearest to X, estimated from the average
+  // character width.
   int XCoordsToCharPos(int X) const;
 
   // ---- layouts
@@ -299,22 +348,35 @@ public:
   QSize minimumSizeHint() const override;
 
   // ---- framework
+  // Takes the focus and restarts the caret (unless read-only).
   void SetFocus() override;
   // Fires OnChange.
   void Changed();
   void Assign(TPersistent* Source) override;
   void SetEnabled(bool Value) override;
   void Paint() override;
+  // Takes the focus and restarts the caret (unless read-only).
   void Click() override;
+  // Places the caret, and works the gauge, the spin buttons and the freeze
+  // box (see the class comment).
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  // Drags the selection or the gauge while the left button is held.
   void MouseMove(TShiftState Shift, int X, int Y) override;
+  // Fires OnChange when a gauge click or drag changed the value.
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  // Edits the buffer (see the class comment).
   void KeyDown(std::uint16_t& Key, TShiftState Shift) override;
+  // Tracks the Shift and Ctrl keys.
   void KeyUp(std::uint16_t& Key, TShiftState Shift) override;
+  // Restarts the caret (unless read-only).
   void DoEnter() override;
+  // Repaints, so the selection hides with the focus.
   void DoExit() override;
 
+  // After a keystroke that changed the buffer, a spin button click, a freeze
+  // box toggle by the mouse, and at mouse-up after a gauge click or drag.
   TNotifyEvent OnChange;
+  // On each gauge drag step, with the new value.
   TOnGaugeChangeEvent OnGaugeChange;
 
 protected:

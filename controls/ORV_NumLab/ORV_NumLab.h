@@ -41,6 +41,8 @@
 //
 // In a layout the label keeps its natural height and may grow sideways; it
 // needs at least the width of the box and the height of a text row in it.
+//
+// \image html numeric_labels.png "Numeric labels in the gallery"
 
 #include <orvcore.h>
 
@@ -95,77 +97,105 @@ class TNumLab : public TGraphicControl {
   Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
 
 public:
+  // A label with the defaults above; AOwner (a component, a Qt parent widget, or null) owns it and, when
+  // it is a control, is its parent.
   explicit TNumLab(TOwnerArg AOwner);
 
+  // The number shown.
   double Value() const { return FValue; }
   void SetValue(double Value);
+  // How the number is written (see the list above).
   TDisplay DisplayType() const { return FDisplayType; }
   void SetDisplayType(TDisplay Value);
+  // Digits or decimals of the display type, 0..15.
   int Precision() const { return FPrecision; }
   // Negative values are ignored; values above 15 become 15.
   void SetPrecision(int Value);
+  // The FormatDateTime format of dtDateTime ("mmm-dd, yyyy").
   QString DTFormat() const { return FDTFormat; }
   void SetDTFormat(const QString& Value);
+  // The text of dtState ("undefined").
   QString StateText() const { return FStateText; }
   void SetStateText(const QString& Value);
+  // Shown instead of a number that does not fit the box ("*********").
   QString OverflowIndicator() const { return FOverflowIndicator; }
   void SetOverflowIndicator(const QString& Value);
+  // True writes "," as the decimal separator, false ".".
   bool Comma() const { return FComma; }
   void SetComma(bool Value);
+  // Puts "+" before positive values.
   bool ForcePlusSign() const { return FForcePlusSign; }
   void SetForcePlusSign(bool Value);
   // True draws the box without a number.
   bool Empty() const { return FEmpty; }
   void SetEmpty(bool Value);
+  // The caption left of the box.
   QString LeftText() const { return FLeftText; }
   void SetLeftText(const QString& Value);
+  // The unit right of the box.
   QString RightText() const { return FRightText; }
   void SetRightText(const QString& Value);
+  // Alignment of the left text in its zone (taRightJustify).
   TAlignment LeftTextAlignment() const { return FLeftTextAlignment; }
   void SetLeftTextAlignment(TAlignment Value);
+  // Alignment of the right text in its zone (taLeftJustify).
   TAlignment RightTextAlignment() const { return FRightTextAlignment; }
   void SetRightTextAlignment(TAlignment Value);
   // Alignment of the number in the box.
   TAlignment Alignment() const { return FAlignment; }
   void SetAlignment(TAlignment Value);
+  // Width of the left zone (35).
   int LeftSpace() const { return FLeftSpace; }
   // Negative values are ignored; values above Width become Width.
   void SetLeftSpace(int Value);
+  // Width of the box (80).
   int LabelWidth() const { return FLabelWidth; }
   void SetLabelWidth(int Value);
+  // Frame of the box (fsSunken).
   TFrameStyle FrameStyle() const { return FFrameStyle; }
   void SetFrameStyle(TFrameStyle Value);
+  // Colour of the number (black; clBtnShadow while disabled).
   TColor ColorLabText() const { return FColorLabText; }
   void SetColorLabText(TColor Value);
+  // Background of the box (clBtnFace).
   TColor ColorLabBakG() const { return FColorLabBakG; }
   void SetColorLabBakG(TColor Value);
+  // Colour of the left and right texts (black).
   TColor ColorOutText() const { return FColorOutText; }
   void SetColorOutText(TColor Value);
+  // Background outside the box (clBtnFace).
   TColor ColorOutBakG() const { return FColorOutBakG; }
   void SetColorOutBakG(TColor Value);
   // csFixedColors: white and grey frame lines; otherwise the system
   // button-highlight and button-shadow colours.
   TColorScheme ColorScheme() const { return FColorScheme; }
   void SetColorScheme(TColorScheme Value);
+  // Lets the parent show through outside the box (see the class comment).
   bool Transparent() const { return FTransparent; }
   void SetTransparent(bool Value);
 
+  // Sees the number text before it is drawn and may replace it.
   TBeforeDisplayEvent OnBeforeDisplay;
 
   void SetEnabled(bool Value) override;
   void Assign(TPersistent* Source) override;
   void Paint() override;
+  // Records the area under the mouse (MouseAreaCode).
   void MouseMove(TShiftState Shift, int X, int Y) override;
 
   // ---- geometry (TextWidth and TextHeight measured in the control's font)
   // Top of every text row for a text height TextHeight.
   int TextTop(int TextHeight) const;
+  // Left edge of a left text of TextWidth pixels.
   int LeftTextX(int TextWidth) const;
+  // Left edge of a right text of TextWidth pixels.
   int RightTextX(int TextWidth) const;
+  // Left edge of a number text of TextWidth pixels.
   int NumberX(int TextWidth) const;
-  // The box (its outline in the frame's pen, inside ColorLabBakG, the frame
-  // lines on its edge) and the clip rectangle of the number.
+  // The box: its outline in the frame's pen, inside ColorLabBakG, the frame
+  // lines on its edge.
   TRect BoxRect() const;
+  // The clip rectangle of the number.
   TRect NumberClipRect() const;
   // The part of the box that stays opaque when Transparent.
   TRect OpaqueBoxRect() const;
@@ -173,6 +203,7 @@ public:
   QSize minimumSizeHint() const override;
   // 0 left of the box, 1 over it, 2 right of it.
   int MouseAreaAt(int X) const;
+  // The area the mouse was last seen over (MouseAreaAt of its x).
   int MouseAreaCode() const { return FMouseAreaCode; }
 
   // The number as it is drawn: formatted, passed to OnBeforeDisplay, and

@@ -25,11 +25,14 @@
 //
 // AutoInc adds AutoIncStep to Value after StartInterval ms and then every
 // RepeatInterval ms, firing OnAutoInc after each step; it raises EORVProgBar
-// when no timer is available. Default size 300 x 28.
+// when no timer is available, and AutoInc then stays false. Default size
+// 300 x 28.
 //
 // In a layout a bar keeps its natural thickness and may grow along its
 // Direction: 300 x 28 for a bar that grows sideways, 28 x 300 for one that
 // grows up or down. It needs at least its margins and one pixel.
+//
+// \image html progress_gradients.png "Progress bars and gradients in the gallery"
 
 #include <orvcore.h>
 #include <orvplatform.h>
@@ -86,58 +89,82 @@ class TProgBar : public TGraphicControl {
   Q_PROPERTY(int RepeatInterval READ RepeatInterval WRITE SetRepeatInterval)
 
 public:
+  // Entries of the colour table.
   static constexpr int ColorTableSize = 1024;
 
+  // A bar with the defaults above; AOwner (a component, a Qt parent widget, or null) owns it and, when it
+  // is a control, is its parent.
   explicit TProgBar(TOwnerArg AOwner);
   ~TProgBar() override;
 
+  // The value shown (10), not clamped to the range.
   double Value() const { return FValue; }
   void SetValue(double Value);
+  // Start of the range (0), not checked against Max.
   double Min() const { return FMin; }
   void SetMin(double Value);
+  // End of the range (100), not checked against Min.
   double Max() const { return FMax; }
   void SetMax(double Value);
   // The smaller of the two becomes Min, the other Max.
   void SetRange(double min, double max);
+  // The way the bar grows (dirRight).
   TDirection Direction() const { return FDirection; }
   void SetDirection(TDirection Value);
 
+  // Fills the bar from the colour table instead of ColorMin.
   bool ShowColorGradient() const { return FShowColorGradient; }
   void SetShowColorGradient(bool Value);
+  // How the colour table maps onto the bar (cgmStretch).
   TColorMapping ColorMapMode() const { return FColorMapMode; }
   void SetColorMapMode(TColorMapping Value);
   // The table's ends; setting either recomputes the entries between them.
   TColor ColorMin() const { return FColorMin; }
   void SetColorMin(TColor Value);
+  // Entry 1023 of the colour table (red).
   TColor ColorMax() const { return FColorMax; }
   void SetColorMax(TColor Value);
-  // One entry of the colour table (0..1023), read and written without
-  // repainting; other indexes read black and are ignored when written.
+  // One entry of the colour table (0..1023), read without repainting; other
+  // indexes read black.
   TColor GetBarColorElem(int ix) const;
+  // Writes one entry of the colour table (0..1023) without repainting; other
+  // indexes are ignored.
   void SetBarColorElem(int ix, TColor value);
 
+  // Background of the inner area (silver).
   TColor ColorBackGnd() const { return FColorBackGnd; }
   void SetColorBackGnd(TColor Value);
+  // Colour of the margins around the inner area (silver).
   TColor ColorMargin() const { return FColorMargin; }
   void SetColorMargin(TColor Value);
+  // Colour of the grid lines (black).
   TColor ColorGrid() const { return FColorGrid; }
   void SetColorGrid(TColor Value);
+  // Grid spacing in pixels; a grid is drawn above 1 (0).
   int GridDist() const { return FGridDist; }
   void SetGridDist(int Value);
 
+  // Margin left of the inner area (4).
   int MarginLeft() const { return FMarginLeft; }
   void SetMarginLeft(int Value);
+  // Margin right of the inner area (4).
   int MarginRight() const { return FMarginRight; }
   void SetMarginRight(int Value);
+  // Margin above the inner area (4).
   int MarginTop() const { return FMarginTop; }
   void SetMarginTop(int Value);
+  // Margin below the inner area (4).
   int MarginBottom() const { return FMarginBottom; }
   void SetMarginBottom(int Value);
 
+  // Frame around the control (fsRaised).
   TFrameStyle FrameStyleOuter() const { return FFrameStyleOuter; }
   void SetFrameStyleOuter(TFrameStyle Value);
+  // Frame around the inner area (fsSunken).
   TFrameStyle FrameStyleInner() const { return FFrameStyleInner; }
   void SetFrameStyleInner(TFrameStyle Value);
+  // csFixedColors: white and grey frame lines; otherwise the system
+  // button-highlight and button-shadow colours.
   TColorScheme ColorScheme() const { return FColorScheme; }
   void SetColorScheme(TColorScheme Value);
 
@@ -146,29 +173,41 @@ public:
   QString BackGroundImg() const { return FBackGroundImg; }
   void SetBackGroundImg(const QString& Value);
 
+  // Prints the value over the bar (true).
   bool TextVisible() const { return FTextVisible; }
   void SetTextVisible(bool Value);
+  // x of the text's anchor (14), 0..Width.
   int TextPosX() const { return FTextPosX; }
   void SetTextPosX(int Value);  // clamped to 0..Width
+  // y of the text's anchor (14), 0..Height.
   int TextPosY() const { return FTextPosY; }
   void SetTextPosY(int Value);  // clamped to 0..Height
+  // Which point of the text lies at the anchor (taCenter).
   TAlignment TextAlignment() const { return FTextAlignment; }
   void SetTextAlignment(TAlignment Value);
+  // Rotation of the text in degrees, counter-clockwise, 0..360.
   int TextAngle() const { return FTextAngle; }
   void SetTextAngle(int Value);  // degrees counter-clockwise, clamped to 0..360
+  // Decimals of the value text, 0..10; -1 and -2 scientific notation.
   int TextDecPlaces() const { return FTextDecPlaces; }
   void SetTextDecPlaces(int Value);  // clamped to -2..10
 
+  // Advances Value on a timer (see the class comment).
   bool AutoInc() const { return FAutoInc; }
   void SetAutoInc(bool Value);
+  // Added to Value per step (1); 0 is ignored.
   double AutoIncStep() const { return FAutoIncStep; }
   void SetAutoIncStep(double Value);  // 0 is ignored
+  // Delay before the first step in ms (1500), at least 10.
   int StartInterval() const { return FStartInterval; }
   void SetStartInterval(int Value);  // at least 10 ms
+  // Interval of the following steps in ms (700), at least 10.
   int RepeatInterval() const { return FRepeatInterval; }
   void SetRepeatInterval(int Value);  // at least 10 ms
 
+  // After each automatic step.
   TNotifyEvent OnAutoInc;
+  // Sees the value text before it is drawn and may change it.
   TBeforeShowValueEvent OnShowValue;
 
   // ---- geometry, shared by painting and tests
@@ -198,7 +237,10 @@ public:
 
 protected:
   void AssignTo(TPersistent* Dest) override;
+  // One timer tick: re-arms the timer after the first, then AutoIncEvent and
+  // OnAutoInc.
   virtual void DoTimer();
+  // Adds AutoIncStep to Value and repaints.
   void AutoIncEvent();
 
 private:

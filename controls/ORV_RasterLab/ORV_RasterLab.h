@@ -30,6 +30,8 @@
 // font, AutoCenter centres the text horizontally (also after resizing).
 // Default size 400 x 68. In a layout the display keeps its natural height
 // (the fitted height with AutoHeight) and may grow sideways.
+//
+// \image html dot_matrix.png "Dot-matrix displays in the gallery"
 
 #include "OrvTRDCharMatrix.h"
 
@@ -74,51 +76,75 @@ class TRasterLab : public TGraphicControl {
   Q_PROPERTY(bool ScrollLoop READ ScrollLoop WRITE SetScrollLoop)
 
 public:
+  // A display with the defaults above; AOwner (a component, a Qt parent widget, or null) owns it and,
+  // when it is a control, is its parent.
   explicit TRasterLab(TOwnerArg AOwner);
   ~TRasterLab() override;
 
+  // The text shown ("Text").
   QString Text() const { return FText; }
   void SetText(const QString& Value);
+  // Edge of a dot in pixels, 1..32.
   int DotSize() const { return FDotSize; }
   void SetDotSize(int Value);  // clamped to 1..32
+  // Gap between dots in pixels, 0..3.
   int DotSpacing() const { return FDotSpacing; }
   void SetDotSpacing(int Value);  // clamped to 0..3
+  // x of the first character cell's top-left dot.
   int PosX() const { return FPosX; }
   void SetPosX(int Value);
+  // y of the first character cell's top-left dot.
   int PosY() const { return FPosY; }
   void SetPosY(int Value);
+  // Each character as wide as its glyph (true), or all as wide as the widest.
   bool Proportional() const { return FProportional; }
   void SetProportional(bool Value);
+  // How unlit dots and character cells show (see the class comment).
   TRDBlockMode CharBlockMode() const { return FCharBlockMode; }
   void SetCharBlockMode(TRDBlockMode Value);
+  // Colour of lit dots.
   TColor ColorDotOn() const { return FColorDotOn; }
   void SetColorDotOn(TColor Value);
+  // Colour of the unlit-dot raster.
   TColor ColorDotOff() const { return FColorDotOff; }
   void SetColorDotOff(TColor Value);
+  // Background and raster-gap colour.
   TColor ColorLabBakG() const { return FColorLabBakG; }
   void SetColorLabBakG(TColor Value);
+  // Frame around the display (fsSunken).
   TFrameStyle FrameStyle() const { return FFrameStyle; }
   void SetFrameStyle(TFrameStyle Value);
+  // csFixedColors: white and grey frame lines; otherwise the system
+  // button-highlight and button-shadow colours.
   TColorScheme ColorScheme() const { return FColorScheme; }
   void SetColorScheme(TColorScheme Value);
+  // Keeps the height fitted to the font's dot rows and the frame.
   bool AutoHeight() const { return FAutoHeight; }
   void SetAutoHeight(bool Value);
+  // Keeps the text centred horizontally; switching it off sets PosX to 1.
   bool AutoCenter() const { return FAutoCenter; }
   void SetAutoCenter(bool Value);
 
+  // Direction of scrolling (rdsmOff).
   TRDScrollMode ScrollMode() const { return FScrollMode; }
   void SetScrollMode(TRDScrollMode Value);
+  // Time between two scroll steps in ms (100), at least 10.
   int ScrollInterval() const { return FScrollInterval; }
   void SetScrollInterval(int Value);  // at least 10 ms
+  // Pixels per scroll step (1), at least 1.
   int ScrollIncrement() const { return FScrollIncrement; }
   void SetScrollIncrement(int Value);  // 0 becomes 1, negative values their absolute value
+  // Starts a text that has left the display again on the opposite side (true).
   bool ScrollLoop() const { return FScrollLoop; }
   void SetScrollLoop(bool Value);
-  // The scroll offsets added to PosX and PosY (0 while not scrolling).
+  // The scroll offset added to PosX (0 while not scrolling).
   int ScrollPosX() const { return FScrollPosX; }
+  // The scroll offset added to PosY (0 while not scrolling).
   int ScrollPosY() const { return FScrollPosY; }
 
+  // After every scroll step.
   TNotifyEvent OnScrollTimer;
+  // When a looping text starts again.
   TNotifyEvent OnScrollLoopRestart;
 
   // The character matrix in use, and a custom one to use instead.
@@ -160,7 +186,9 @@ protected:
   int PaintChar(TCanvas* Canvas, const TRDCharMatrix& CMat, int X, int Y, QChar Ch, int DotSize, int DotSpacing,
                 TColor ColOn, TColor ColOff, TColor ColBkg, bool FixedWidth);
 
+  // One timer tick: a scroll step, then OnScrollTimer.
   virtual void DoTimer();
+  // Fires OnScrollLoopRestart.
   virtual void DoScrLoopRestart();
 
 private:

@@ -16,8 +16,9 @@ struct TRDCharMatrix {
   std::int32_t FontWidth;
   // Number of dot rows used, from the top.
   std::int32_t FontHeight;
-  // Per character code: the glyph's first and last dot column.
+  // Per character code: the glyph's first dot column.
   std::uint8_t LeftMostBit[256];
+  // Per character code: the glyph's last dot column.
   std::uint8_t RightMostBit[256];
   // Per character code, rows 0 (top) to 31: bit j set lights column j
   // (bit 0 is the leftmost column).

@@ -17,6 +17,8 @@
 // The label's AutoSize does not apply: the control keeps the size it is
 // given. In a layout its natural size is 200 x 200; it may grow and shrink
 // both ways down to the turned caption plus the frame.
+//
+// \image html rotated_labels.png "Rotated labels in the gallery"
 
 #include <orvcore.h>
 
@@ -33,6 +35,8 @@ class TRotLab : public TCustomLabel {
   Q_PROPERTY(orv::core_enums::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
 
 public:
+  // A label with the defaults above; AOwner (a component, a Qt parent widget, or null) owns it and, when
+  // it is a control, is its parent.
   explicit TRotLab(TOwnerArg AOwner);
 
   // Degrees, counter-clockwise, any value.
@@ -41,14 +45,19 @@ public:
   // The anchor in client pixels; not stored while AutoCenter is on.
   int PosX() const { return FPosX; }
   void SetPosX(int Value);
+  // The anchor's y in client pixels; not stored while AutoCenter is on.
   int PosY() const { return FPosY; }
   void SetPosY(int Value);
+  // Keeps the anchor at the centre of the control; switching it on recentres.
   bool AutoCenter() const { return FAutoCenter; }
   void SetAutoCenter(bool Value);
+  // Which point of the text sits on the anchor: its left end, right end or
+  // middle (taCenter).
   void SetAlignment(TAlignment Value);
   // Smooth text edges (antialiased font quality).
   bool AntiAlias() const { return FAntiAlias; }
   void SetAntiAlias(bool Value);
+  // Frame around the control (fsSunken).
   TFrameStyle FrameStyle() const { return FFrameStyle; }
   void SetFrameStyle(TFrameStyle Value);
 

@@ -14,6 +14,8 @@
 // Every setter invalidates; OnPaint fires after every paint. Default size
 // 121 x 121, also its natural size in a layout, where it may grow and shrink
 // both ways down to one pixel per band.
+//
+// \image html progress_gradients.png "Progress bars and gradients in the gallery"
 
 #include <orvcore.h>
 #include <orvplatform.h>
@@ -41,33 +43,48 @@ class TGradFill : public TGraphicControl {
   Q_PROPERTY(orv::TColor GridColor READ GridColor WRITE SetGridColor)
 
 public:
+  // A gradient with the defaults above; AOwner (a component, a Qt parent widget, or null) owns it and,
+  // when it is a control, is its parent.
   explicit TGradFill(TOwnerArg AOwner);
 
+  // The colour at the start (top or left; the edges for the mid-band types).
+  // While ColorFlipped, setting it changes the colour shown as ColorLast
+  // once the flip is undone.
   TColor ColorFirst() const { return FColorFirst; }
   void SetColorFirst(TColor Value);
+  // The colour towards the end (bottom or right; the middle for the
+  // mid-band types), stored like ColorFirst while flipped.
   TColor ColorLast() const { return FColorLast; }
   void SetColorLast(TColor Value);
+  // Exchanges ColorFirst and ColorLast without losing them.
   bool ColorFlipped() const { return FColorsFlipped; }
   void SetColorFlipped(bool Value);
+  // The band layout (gtHoriz).
   TGradType FillType() const { return FGradType; }
   void SetFillType(TGradType Value);
+  // Number of bands, 1..255.
   int NrColors() const { return FNrColors; }
   void SetNrColors(int Value);
+  // Frame around the control (none).
   TFrameStyle FrameStyle() const { return FFrameStyle; }
   void SetFrameStyle(TFrameStyle Value);
+  // Which grid lines are drawn over the bands (gmNone).
   TGridMode GridMode() const { return FGridMode; }
   void SetGridMode(TGridMode Value);
+  // Colour of the grid lines.
   TColor GridColor() const { return FGridColor; }
   void SetGridColor(TColor Value);
 
+  // After every paint.
   TNotifyEvent OnPaint;
 
-  // Geometry and colours of the bands (k = 0 .. NrColors - 1), as painted.
+  // The rectangle of band k (0 .. NrColors - 1), as painted.
   TRect BandRect(int k) const;
+  // The colour of band k, as painted.
   TColor BandColor(int k) const;
-  // The grid lines of the current GridMode: rows of the horizontal lines and
-  // columns of the vertical ones.
+  // Rows of the horizontal grid lines of the current GridMode.
   QList<int> GridRows() const;
+  // Columns of the vertical grid lines of the current GridMode.
   QList<int> GridColumns() const;
 
   void Paint() override;

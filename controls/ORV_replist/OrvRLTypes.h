@@ -25,6 +25,7 @@ public:
 // Longest column name (TNameStrType) and column format (TColFmtString), in
 // UTF-16 code units; longer texts are cut without splitting a surrogate pair.
 constexpr int MaxColNameLength = 50;
+// Longest column format (TColFmtString), counted and cut as MaxColNameLength.
 constexpr int MaxColFormatLength = 80;
 
 // Check mode of a column: a plain column, a check-box column (any number of
@@ -34,7 +35,9 @@ enum TCheckMode : std::uint8_t { cmNone, cmBox, cmRadio };
 // Row attribute bits (they travel with the row when it is sorted) and the
 // column attribute bit, kept in the store's attribute bytes.
 constexpr std::uint8_t rlRowSelected = 0x80;
+// Row attribute bit: the row is disabled.
 constexpr std::uint8_t rlRowDisabled = 0x40;
+// Column attribute bit: the column is selected.
 constexpr std::uint8_t rlColSelected = 0x80;
 
 // Called for every cell the HTML export writes; the handler may change Text.

@@ -31,12 +31,19 @@
 // in docs/replist-xml.md), HTML (RLHtml.cpp), clipboard text
 // (RLClipboard.cpp). Every file is saved beside the target and renamed over
 // it, so a failed save leaves an existing file as it was.
+//
+// Texts are kept as Unicode, with no conversion to an 8-bit code page, so
+// every character survives. A cell longer than 255 UTF-16 code units, a
+// column name longer than 50 and a column format longer than 80 are cut at
+// that length, never inside a surrogate pair (a character that would be
+// split is dropped whole).
 
 #include "OrvRLTypes.h"
 
 #include <QList>
 #include <QObject>
 
+#include <climits>
 #include <memory>
 #include <vector>
 
@@ -68,6 +75,7 @@ class TRLData : public QObject, public TComponent {
   Q_PROPERTY(QString CommonHeader READ CommonHeader WRITE SetCommonHeader)
 
 public:
+  // A table with the initial state above; AOwner (may be null) owns it.
   explicit TRLData(TComponent* AOwner = nullptr);
   ~TRLData() override;
 
@@ -84,9 +92,11 @@ protected:
 
 public:
   // ---- dimensions
+  // Number of data columns (1 at first).
   int NrOfColumns() const { return FNrOfCols; }
   // Values below 1 become 1; new columns are named "C-<n>".
   void SetNrCols(int n);
+  // Number of data rows (0 at first).
   int NrOfRows() const { return FNrOfRows; }
   // Negative values become 0.
   void SetNrRows(int n);
@@ -113,7 +123,9 @@ public:
   void Fill(const QString& s);
 
   // ---- cells (out of range: empty text, false or 0; setters do nothing)
+  // The text of a cell (columns 0..NrOfColumns), without a check character.
   QString GetElem(int ACol, int ARow) const;
+  // Stores the text of a cell; in a check column the check state stays.
   void SetElem(int ACol, int ARow, const QString& Value);
   // The cell as a number: blanks trimmed, "," read as ".", empty as 0.
   // Raises EORVDStructError "Class TRLData: invalid numeric string: [c,r]: text".
@@ -127,30 +139,41 @@ public:
   QString GetCellDefaultValue(int ACol, int ARow) const;
 
   // ---- columns
+  // The name of a column (the header text of the view).
   QString GetColName(int ColNr) const;
+  // Names a column (at most 50 characters kept).
   void SetColName(int ColNr, const QString& HLine);
+  // The format of a column, "[type][width]parameter" (see GetCellDefaultValue).
   QString GetColumnFormat(int ColNr) const;
+  // Sets the format of a column (at most 80 characters kept).
   void SetColumnFormat(int ColNr, const QString& DefValue);
   // The column whose lower-cased name equals Head lower-cased (or contains
   // it with PartialMatch), searched from the last column; -1 when none.
   int ColumnIndex(const QString& Head, bool PartialMatch) const;
 
   // ---- check marks
+  // The check mode of a column (cmNone out of range).
   TCheckMode GetColCheckMode(int ColNr) const;
   // Converts the column's cells: a check mode gives every non-empty cell an
   // unchecked mark, cmNone removes the marks, cmBox to cmRadio clears them.
   void SetColCheckMode(int ColNr, TCheckMode Value);
-  // True for cmBox columns; setting chooses cmBox or cmNone.
+  // True for cmBox columns.
   bool GetCheckedCol(int ColNr) const;
+  // Makes the column a cmBox column (true) or a plain one (false).
   void SetCheckedCol(int ColNr, bool Value);
+  // Whether a cell of a check column is checked.
   bool GetElemChecked(int ACol, int ARow) const;
   // In a radio column, checking a cell clears the others first.
   void SetElemChecked(int ACol, int ARow, bool Value);
   // cmBox columns, or clearing any check column; AffectEnabledRowsOnly skips
   // rows with the disabled attribute bit.
   void SetAllCheckmarksOfCol(int Column, bool Checked, bool AffectEnabledRowsOnly = false);
+  // Inverts every check mark of a cmBox column; AffectEnabledRowsOnly skips
+  // rows with the disabled attribute bit.
   void InvertAllCheckmarksOfCol(int Column, bool AffectEnabledRowsOnly = false);
+  // Checked cells of a check column (disabled rows included), 0 for a plain one.
   int CountCheckedElemsInCol(int Column) const;
+  // Check columns in which the row's cell is checked.
   int CountCheckedElemsInRow(int Row) const;
   // The lowest checked row of a check column, 0 when none.
   int FirstCheckedElemInCol(int ColNr) const;
@@ -160,12 +183,17 @@ public:
   // ---- sorting
   // Records the sort (secondary order ascending) and sorts the rows.
   void Sort(int PrimCol, int SecCol, bool Ascending);
+  // Records the sort and sorts the rows, each column in its own direction.
   void Sort(int PrimCol, int SecCol, bool AscendPrim, bool AscendSec);
   // Back to the row order from before sorting; last sort columns -1.
   void UnSort();
+  // Primary column of the last sort (-1 unsorted).
   int LastSortColumn() const { return FSortColumnPrim; }
+  // Secondary column of the last sort (-1 none).
   int LastSortColumnSec() const { return FSortColumnSec; }
+  // Direction of the primary column of the last sort (true ascending).
   bool LastSortOrder() const { return FSortOrderPrim; }
+  // Direction of the secondary column of the last sort (true ascending).
   bool LastSortOrderSec() const { return FSortOrderSec; }
   // The secondary sort column used by the view's header clicks (-1 none).
   void SetLastSortColumnSec(int Value) { FSortColumnSec = Value; }
@@ -176,8 +204,10 @@ public:
   void SetSortToggle(bool Value) { FSortToggle = Value; }
 
   // ---- table texts
+  // Text of the common header ("ORV Report Listview").
   QString CommonHeader() const { return FCommonHeader; }
   void SetCommonHeader(const QString& Value);
+  // A free comment, stored with the table in its XML form.
   QString Comment() const { return FComment; }
   void SetComment(const QString& Value) { FComment = Value; }
   // Identifier of the data set, the id of the XML form.
@@ -190,6 +220,7 @@ public:
   // UseTabs: cells joined by tabs; otherwise a fixed-width layout, each
   // column one character wider than its longest stored text or name.
   void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader, bool UseTabs);
+  // As the tab form, with Separator (any text) between the cells.
   void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
                        const QString& Separator);
   // Keeps a string literal from choosing the bool form.
@@ -209,18 +240,25 @@ public:
   // gives the column names with IncludeColHeaders. Reads UTF-8 with or
   // without BOM (a file that is not UTF-8 is read as Latin-1), CRLF, LF or
   // CR line ends. Formats and check modes of the remaining columns stay
-  // (imported cells are unchecked); the table is unsorted afterwards.
+  // (imported cells are unchecked); the table is unsorted afterwards. The
+  // defaults read what ExportCSV writes by default: comma-separated, names
+  // in the first record.
   // Result: the number of rows read, or a TExchangeError (table unchanged).
-  int ImportCSV(const QString& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders);
+  int ImportCSV(const QString& FName, TCSVDelimiters Delimiter = csvComma, bool IncludeColHeaders = true);
   // Writes columns FirstCol..LastCol (column 0 allowed) of rows
   // FirstRow..LastRow, limited to the table, as their GetElem texts, each
   // offered to OnExportText first (Row 0 for a column name, -1 for the common
-  // header). With IncludeCommonHeader the common header is the first record
-  // (one field), then with IncludeColHeaders the column names. UTF-8 without
-  // BOM, CRLF line ends. Result: the number of rows written, or a
-  // TExchangeError (xeBadRange when no column of the block is in the table).
-  int ExportCSV(const QString& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders, bool IncludeCommonHeader,
-                int FirstCol, int FirstRow, int LastCol, int LastRow);
+  // header). Every data row of the block is written, in the table's current
+  // (sorted) order, whether a report list's filter shows it or hides it. With
+  // IncludeCommonHeader the common header is the first record (one field),
+  // then with IncludeColHeaders the column names. UTF-8 without BOM, CRLF
+  // line ends. The defaults write the whole table (columns 1..NrOfColumns,
+  // every row) with its column names, comma-separated: ExportCSV(FName).
+  // Result: the number of rows written, or a TExchangeError (xeBadRange when
+  // no column of the block is in the table).
+  int ExportCSV(const QString& FName, TCSVDelimiters Delimiter = csvComma, bool IncludeColHeaders = true,
+                bool IncludeCommonHeader = false, int FirstCol = 1, int FirstRow = 1, int LastCol = INT_MAX,
+                int LastRow = INT_MAX);
   // Puts the lines of a text file into column Column (0..NrOfColumns), one
   // per row from FirstRow (at least 1) on; rows are added as needed. Same
   // encodings and line ends as ImportCSV. Result: the number of lines read,
@@ -240,15 +278,20 @@ public:
   // Reads from the current position; a seekable stream is left just behind
   // the table, so that the next table can be read from there.
   bool ReadFromXMLStream(QIODevice* InStream, const QString& DataID);
+  // Reads the table from the file FName.
   bool LoadFromXMLFile(const QString& FName, const QString& DataID);
   // Reads from the current position of a text file the caller keeps open and
   // leaves it behind the table.
   bool ReadFromOpenXMLFile(QTextStream& F, const QString& DataID);
   // Write the table with DataID as its identifier; CreateHeader puts the XML
   // declaration in front (for the first table of a file). UTF-8, LF line
-  // ends. Write failures raise EInOutError.
+  // ends. Write failures raise EInOutError. This one writes to a stream.
   void WriteToXMLStream(QIODevice* OutStream, bool CreateHeader, const QString& DataID);
+  // Writes the table, as WriteToXMLStream does, to a text file the caller
+  // keeps open (several tables may follow one another).
   void WriteToOpenXMLFile(QTextStream& F, bool CreateHeader, const QString& DataID);
+  // Writes the table, with the XML declaration, as the file FName (saved
+  // beside it and renamed over it).
   void SaveAsXMLFile(const QString& FName, const QString& DataID);
 
   // ---- HTML (RLHtml.cpp). Writes rows LoR..HiR of the columns
@@ -264,13 +307,18 @@ public:
   // ---- the store and progress
   // The cell store (the same object for the data object's whole life).
   TStringArray* Strings() const { return FStrings.get(); }
-  // Cells counted for progress feedback and the step of about 1 percent.
+  // Cells counted for progress feedback.
   int FeedbkNumCells() const { return FFeedbkNumCells; }
+  // Progress step of about 1 percent of FeedbkNumCells.
   int FeedbkStep() const { return FFeedbkStep; }
 
+  // Before the store exchanges two rows while sorting.
   TBeforeSortExchgEvent OnBeforeSortExchange;
+  // Offers each text ExportHTMLTable writes.
   TBeforeHTMLExportEvent OnBeforeHTMLExport;
+  // Offers each text ExportCSV writes.
   TExportTextEvent OnExportText;
+  // Progress of the file exchange, in about 100 steps.
   TOnPercentDoneEvent OnPercentDone;
 
 private:

@@ -2,16 +2,19 @@
 
 #include "OrvTRLData.h"
 
+#include "OrvRLCsvRead.h"
 #include "OrvRLFileIO.h"
 #include "OrvRLText.h"
 
 #include <algorithm>
-#include <array>
+#include <cstring>
 #include <optional>
 
 namespace orv {
 
+using detail::ReadCsv;
 using detail::TBufferedWriter;
+using detail::TCsvTable;
 using detail::TFileResult;
 using detail::TProgress;
 
@@ -19,141 +22,64 @@ namespace {
 
 char DelimiterChar(TCSVDelimiters Delimiter) { return char(CSVDelimiterChar(Delimiter).unicode()); }
 
-// Bytes that make a field quoted: the delimiter, the quote and line breaks.
-struct TSpecialBytes {
-  explicit TSpecialBytes(char Delimiter) {
-    Is.fill(false);
-    Is[std::uint8_t(Delimiter)] = Is['"'] = Is['\r'] = Is['\n'] = true;
-  }
-  std::array<bool, 256> Is;
-};
-
-void WriteField(TBufferedWriter& W, QByteArrayView Text, const TSpecialBytes& Special) {
-  const char* p = Text.data();
-  const char* end = p + Text.size();
-  const char* s = p;
-  while (s < end && !Special.Is[std::uint8_t(*s)]) ++s;
-  if (s == end) {
-    W.Append(p, Text.size());
-    return;
-  }
-  W.Append('"');
-  for (; p < end; ++p) {
-    if (*p == '"') W.Append('"');
-    W.Append(*p);
-  }
-  W.Append('"');
-}
-
-// Splits CSV text into records and fields. Fields come as views into the
-// text, or into a scratch buffer when quotes had to be undone.
-class TCsvReader {
+// Writes CSV fields: a field holding the delimiter, a quote or a line break
+// is quoted, its quotes doubled.
+class TCsvFieldWriter {
 public:
-  TCsvReader(QByteArrayView Text, char Delimiter) : FPos(Text.data()), FEnd(Text.data() + Text.size()), FDelim(Delimiter) {}
+  TCsvFieldWriter(TBufferedWriter& W, char Delim) : FW(W), FDelim(Delim) {}
 
-  bool AtEnd() const { return FPos == FEnd; }
-  qsizetype Offset(const char* Start) const { return FPos - Start; }
+  void Field(QByteArrayView Text) {
+    if (!NeedsQuotes(Text))
+      FW.Append(Text);
+    else
+      Quoted(Text);
+  }
 
-  // Reads one record; false when a quoted field is not closed.
-  template <class FieldFn>
-  bool ReadRecord(FieldFn&& OnField) {
-    // The usual line, without quotes and without a lone CR, is split with
-    // memchr; anything else is read character by character below.
-    if (FLf < FPos) {
-      FLf = static_cast<const char*>(std::memchr(FPos, '\n', std::size_t(FEnd - FPos)));
-      if (!FLf) FLf = FEnd;
+  // The text of a whole cell as the store hands it out: one of at most
+  // TCell::InlineCapacity bytes lies inside its 16-byte cell, so all 16 bytes
+  // may be read, and copied, before only the text's own count is kept.
+  void CellField(QByteArrayView Text) {
+    if (Text.size() > detail::TCell::InlineCapacity) {
+      Field(Text);
+      return;
     }
-    const std::size_t span = std::size_t(FLf - FPos);
-    if (!std::memchr(FPos, '"', span)) {
-      const auto* cr = static_cast<const char*>(std::memchr(FPos, '\r', span));
-      if (!cr || cr + 1 == FLf) {
-        const char* lineEnd = cr ? cr : FLf;
-        const char* s = FPos;
-        for (int col = 1;; ++col) {
-          const auto* d = static_cast<const char*>(std::memchr(s, FDelim, std::size_t(lineEnd - s)));
-          if (!d) {
-            OnField(col, QByteArrayView(s, lineEnd - s));
-            break;
-          }
-          OnField(col, QByteArrayView(s, d - s));
-          s = d + 1;
-        }
-        FPos = FLf < FEnd ? FLf + 1 : FEnd;
-        return true;
-      }
+    if (Special16(Text.data()) & ((1u << Text.size()) - 1)) {
+      Quoted(Text);
+      return;
     }
-    for (int col = 1;; ++col) {
-      QByteArrayView field;
-      if (FPos < FEnd && *FPos == '"') {
-        if (!ReadQuoted(field)) return false;
-      } else {
-        const char* s = FPos;
-        while (FPos < FEnd && *FPos != FDelim && *FPos != '\r' && *FPos != '\n') ++FPos;
-        field = QByteArrayView(s, FPos - s);
-      }
-      OnField(col, field);
-      if (FPos == FEnd) return true;
-      const char c = *FPos++;
-      if (c == FDelim) continue;
-      if (c == '\r' && FPos < FEnd && *FPos == '\n') ++FPos;
-      return true;
-    }
+    std::memcpy(FW.Reserve(16), Text.data(), 16);
+    FW.Advance(Text.size());
   }
 
 private:
-  // A quoted field: doubled quotes stand for one; text after the closing
-  // quote up to the next delimiter or line end is kept as it is.
-  bool ReadQuoted(QByteArrayView& Field) {
-    FScratch.clear();
-    ++FPos;
-    for (;;) {
-      const char* q = static_cast<const char*>(std::memchr(FPos, '"', std::size_t(FEnd - FPos)));
-      if (!q) return false;
-      FScratch.append(FPos, q - FPos);
-      FPos = q + 1;
-      if (FPos < FEnd && *FPos == '"') {
-        FScratch.append('"');
-        ++FPos;
-        continue;
-      }
-      break;
+  std::uint32_t Special16(const char* P) const { return detail::MatchMask16(P, FDelim, '"', '\r', '\n'); }
+
+  bool NeedsQuotes(QByteArrayView Text) const {
+    const char* p = Text.data();
+    const qsizetype n = Text.size();
+    if (n < 16) {
+      for (qsizetype i = 0; i < n; ++i)
+        if (p[i] == FDelim || p[i] == '"' || p[i] == '\r' || p[i] == '\n') return true;
+      return false;
     }
-    const char* s = FPos;
-    while (FPos < FEnd && *FPos != FDelim && *FPos != '\r' && *FPos != '\n') ++FPos;
-    FScratch.append(s, FPos - s);
-    Field = FScratch;
-    return true;
+    // Sixteen bytes at a time, the last block overlapping the one before.
+    for (qsizetype i = 0; i < n; i += 16)
+      if (Special16(p + std::min(i, n - 16))) return true;
+    return false;
   }
 
-  const char* FPos;
-  const char* FEnd;
-  const char* FLf = nullptr;  // the next line feed at or behind FPos (FEnd: none)
+  void Quoted(QByteArrayView Text) {
+    FW.Append('"');
+    for (const char c : Text) {
+      if (c == '"') FW.Append('"');
+      FW.Append(c);
+    }
+    FW.Append('"');
+  }
+
+  TBufferedWriter& FW;
   char FDelim;
-  QByteArray FScratch;
 };
-
-// The larger of the counts of LF and of CR bytes, in one pass, eight bytes
-// at a time: a bound on the records of a text with any kind of line ends.
-qint64 LineEndCount(QByteArrayView Text) {
-  constexpr std::uint64_t Ones = 0x0101010101010101ull, Low7 = 0x7F7F7F7F7F7F7F7Full;
-  // The number of zero bytes in w (exact, no false hits): 0x80 marks each
-  // one, and the multiplication adds the marks up in the top byte.
-  const auto zeroBytes = [](std::uint64_t w) { return qint64(((~(((w & Low7) + Low7) | w | Low7) >> 7) * Ones) >> 56); };
-  qint64 lf = 0, cr = 0;
-  const char* p = Text.data();
-  const char* end = p + Text.size();
-  for (; end - p >= 8; p += 8) {
-    std::uint64_t w;
-    std::memcpy(&w, p, 8);
-    lf += zeroBytes(w ^ (Ones * '\n'));
-    cr += zeroBytes(w ^ (Ones * '\r'));
-  }
-  for (; p < end; ++p) {
-    lf += *p == '\n';
-    cr += *p == '\r';
-  }
-  return std::max(lf, cr);
-}
 
 // Opens a file for reading; 0 or a TExchangeError.
 int OpenFile(const QString& FName, detail::TFileBytes& File) {
@@ -175,89 +101,6 @@ int OpenText(const QString& FName, detail::TFileBytes& File, QByteArray& Storage
   return 0;
 }
 
-// What one reading of a CSV text makes of it.
-struct TCsvTable {
-  TStringArray Cells{nullptr, 1, 1};
-  std::vector<QString> Names;
-  int Rows = 0;
-  int Cols = 1;
-};
-
-// ReadCsv's result for a text that is not UTF-8 (never returned to callers).
-constexpr int NotUtf8 = INT_MIN;
-
-// Reads the records of Text into Table: 0, a TExchangeError, or NotUtf8 when
-// CheckUtf8 is set and a field is not valid UTF-8. Marks holds the check
-// character of the check columns by column (0 for the others).
-int ReadCsv(QByteArrayView Text, char Delim, bool IncludeColHeaders, std::vector<char> Marks, bool CheckUtf8,
-            TProgress& Progress, TCsvTable& Table) {
-  // Rows are made once for the number of line ends (records cannot be more,
-  // unless line ends are mixed), columns as the records ask for them.
-  int capacity = int(std::min<qint64>(LineEndCount(Text) + 1, INT_MAX - 1));
-  TStringArray& cells = Table.Cells;
-  int& rows = Table.Rows;
-  int& cols = Table.Cols;
-  TCsvReader reader(Text, Delim);
-  qsizetype consumed = 0;
-  bool utf8 = true;
-  const auto valid = [&](QByteArrayView field) {
-    utf8 = utf8 && (!CheckUtf8 || detail::IsValidUtf8Short(field));
-    return utf8;
-  };
-  try {
-    const auto widen = [&](int col) {
-      if (col <= cells.NrOfColumns()) return true;
-      if (!detail::TableFitsText(qint64(col + 1) * capacity, Text.size())) return false;
-      cells.Resize(col, capacity);
-      return true;
-    };
-    if (!detail::TableFitsText(qint64(2) * capacity, Text.size())) return xeTooLarge;
-    cells.Resize(1, capacity);
-    if (IncludeColHeaders && !reader.AtEnd()) {
-      if (!reader.ReadRecord([&](int col, QByteArrayView field) {
-            if (!valid(field)) return;
-            Table.Names.push_back(detail::CutText(QString::fromUtf8(field), MaxColNameLength));
-            cols = std::max(cols, col);
-          }))
-        return xeUnclosedQuote;
-      if (!utf8) return NotUtf8;
-      if (!widen(cols)) return xeTooLarge;
-    }
-    bool fits = true;
-    if (Marks.size() <= std::size_t(cols)) Marks.resize(std::size_t(cols) + 1, 0);
-    const auto onField = [&](int col, QByteArrayView field) {
-      if (col > cols) {
-        fits = fits && widen(col);
-        if (!fits) return;
-        cols = col;
-        if (std::size_t(col) >= Marks.size()) Marks.resize(std::size_t(col) + 1, 0);
-      }
-      const char mark = Marks[std::size_t(col)];
-      if ((!field.isEmpty() || mark) && valid(field)) detail::SetCellUtf8(cells, col, rows, field, mark);
-    };
-    while (!reader.AtEnd()) {
-      if (++rows > capacity) {  // mixed line ends: more records than expected
-        if (capacity == INT_MAX - 1) return xeTooLarge;
-        capacity = int(std::min<qint64>(qint64(capacity) * 2, INT_MAX - 1));
-        if (!detail::TableFitsText(qint64(cols + 1) * capacity, Text.size())) return xeTooLarge;
-        cells.Resize(std::max(cols, cells.NrOfColumns()), capacity);
-      }
-      if (!reader.ReadRecord(onField)) return xeUnclosedQuote;
-      if (!utf8) return NotUtf8;
-      if (!fits) return xeTooLarge;
-      const qsizetype at = reader.Offset(Text.data());
-      Progress.Advance(at - consumed);
-      consumed = at;
-    }
-    cells.Resize(cols, std::max(rows, 1));
-  } catch (const EORVDStructError&) {
-    return xeTooLarge;
-  } catch (const std::bad_alloc&) {
-    return xeTooLarge;
-  }
-  return 0;
-}
-
 }  // namespace
 
 int TRLData::ExportCSV(const QString& FName, TCSVDelimiters Delimiter, bool IncludeColHeaders, bool IncludeCommonHeader,
@@ -269,25 +112,32 @@ int TRLData::ExportCSV(const QString& FName, TCSVDelimiters Delimiter, bool Incl
   if (FirstCol > LastCol) return xeBadRange;
   const int rows = std::max(LastRow - FirstRow + 1, 0);
   const char delim = DelimiterChar(Delimiter);
-  const TSpecialBytes special(delim);
   const bool oneColumn = FirstCol == LastCol;
+  std::vector<char> checkCol;
+  for (int c = FirstCol; c <= LastCol; ++c) checkCol.push_back(IsCheckCol(c));
   TProgress progress(this, OnPercentDone, qint64(rows) * (LastCol - FirstCol + 1));
 
   const auto body = [&](TBufferedWriter& w) {
+    detail::CleanVectorState();
+    TCsvFieldWriter out(w, delim);
     // A field as the export hook leaves it; a record of one empty field is
     // written as "" so that it does not read as a blank line.
-    const auto field = [&](QByteArrayView text, int col, int row) {
-      if (OnExportText) {
-        QString s = QString::fromUtf8(text);
-        OnExportText(this, s, col, row);
-        const QByteArray b = s.toUtf8();
-        if (b.isEmpty() && oneColumn) w.Append("\"\"", 2);
-        else WriteField(w, b, special);
-      } else if (text.isEmpty() && oneColumn) {
+    const auto hooked = [&](QByteArrayView text, int col, int row) {
+      QString s = QString::fromUtf8(text);
+      OnExportText(this, s, col, row);
+      const QByteArray b = s.toUtf8();
+      if (b.isEmpty() && oneColumn)
         w.Append("\"\"", 2);
-      } else {
-        WriteField(w, text, special);
-      }
+      else
+        out.Field(b);
+    };
+    const auto field = [&](QByteArrayView text, int col, int row) {
+      if (OnExportText)
+        hooked(text, col, row);
+      else if (text.isEmpty() && oneColumn)
+        w.Append("\"\"", 2);
+      else
+        out.Field(text);
     };
     if (IncludeCommonHeader) {
       field(FCommonHeader.toUtf8(), 0, -1);
@@ -303,9 +153,13 @@ int TRLData::ExportCSV(const QString& FName, TCSVDelimiters Delimiter, bool Incl
     for (int r = FirstRow; r <= LastRow; ++r) {
       for (int c = FirstCol; c <= LastCol; ++c) {
         if (c > FirstCol) w.Append(delim);
-        QByteArrayView text = FStrings->GetUtf8(c, r);
-        if (IsCheckCol(c)) text = text.sliced(detail::FirstCharLength(text));
-        field(text, c, r);
+        const QByteArrayView text = FStrings->GetUtf8(c, r);
+        if (checkCol[std::size_t(c - FirstCol)])
+          field(text.sliced(detail::FirstCharLength(text)), c, r);
+        else if (OnExportText || (text.isEmpty() && oneColumn))
+          field(text, c, r);
+        else
+          out.CellField(text);
       }
       w.Append("\r\n", 2);
       progress.Advance(LastCol - FirstCol + 1);
@@ -337,7 +191,7 @@ int TRLData::ImportCSV(const QString& FName, TCSVDelimiters Delimiter, bool Incl
   std::optional<TProgress> progress(std::in_place, this, OnPercentDone, text.size());
   int result = ReadCsv(text, DelimiterChar(Delimiter), IncludeColHeaders, marks, true, *progress, *read);
   QByteArray storage;
-  if (result == NotUtf8) {
+  if (result == detail::CsvNotUtf8) {
     storage = detail::Latin1ToUtf8(text);
     text = storage;
     read.emplace();

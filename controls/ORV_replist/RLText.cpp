@@ -5,7 +5,25 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <immintrin.h>
+#define ORV_HAS_VZEROUPPER 1
+#endif
+
 namespace orv::detail {
+
+#ifdef ORV_HAS_VZEROUPPER
+namespace {
+__attribute__((target("avx"))) void ZeroUpper() { _mm256_zeroupper(); }
+}  // namespace
+#endif
+
+void CleanVectorState() {
+#ifdef ORV_HAS_VZEROUPPER
+  static const bool avx = __builtin_cpu_supports("avx");
+  if (avx) ZeroUpper();
+#endif
+}
 
 QString CutText(const QString& Text, int Max) {
   if (Text.size() <= Max) return Text;
@@ -39,48 +57,48 @@ qsizetype ValidUtf8Prefix(QByteArrayView Text) {
       i += 8;
     }
     if (i >= n) break;
-    const unsigned c = s[i];
-    if (c < 0x80) {
+    if (s[i] < 0x80) {
       ++i;
       continue;
     }
-    int len;
-    unsigned lo = 0x80, hi = 0xBF;  // range of the second byte
-    if (c >= 0xC2 && c <= 0xDF) {
-      len = 2;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-      len = 3;
-      if (c == 0xE0) lo = 0xA0;       // no overlong forms
-      else if (c == 0xED) hi = 0x9F;  // no surrogates
-    } else if (c >= 0xF0 && c <= 0xF4) {
-      len = 4;
-      if (c == 0xF0) lo = 0x90;
-      else if (c == 0xF4) hi = 0x8F;  // nothing above U+10FFFF
-    } else {
-      return i;
-    }
-    if (i + len > n) return i;
-    if (s[i + 1] < lo || s[i + 1] > hi) return i;
-    for (int k = 2; k < len; ++k)
-      if ((s[i + k] & 0xC0) != 0x80) return i;
+    const int len = Utf8SequenceLength(s, i, n);
+    if (!len) return i;
     i += len;
   }
   return n;
 }
 
-void SetCellUtf8(TStringArray& Store, int Col, int Row, QByteArrayView Text, char Mark) {
-  if (!Mark) {
-    Store.SetUtf8(Col, Row, Text);
-    return;
+bool IsValidUtf8Short(QByteArrayView Text) {
+  const auto* s = reinterpret_cast<const unsigned char*>(Text.data());
+  const qsizetype n = Text.size();
+  unsigned char high = 0;
+  for (qsizetype i = 0; i < n; ++i) high |= s[i];
+  if (!(high & 0x80)) return true;
+  for (qsizetype i = 0; i < n;) {
+    if (s[i] < 0x80) {
+      ++i;
+      continue;
+    }
+    const int len = Utf8SequenceLength(s, i, n);
+    if (!len) return false;
+    i += len;
   }
+  return true;
+}
+
+QByteArrayView MarkedText(QByteArrayView Text, char Mark, char* Buffer) {
   // A cell holds at most 255 UTF-16 code units, so at most MaxCellBytes bytes
   // of the text can matter.
-  char buf[1 + MaxCellBytes];
-  buf[0] = Mark;
+  Buffer[0] = Mark;
   qsizetype n = std::min<qsizetype>(Text.size(), MaxCellBytes);
   while (n > 0 && n < Text.size() && (std::uint8_t(Text[n]) & 0xC0) == 0x80) --n;  // whole characters only
-  if (n > 0) std::memcpy(buf + 1, Text.data(), std::size_t(n));
-  Store.SetUtf8(Col, Row, QByteArrayView(buf, n + 1));
+  if (n > 0) std::memcpy(Buffer + 1, Text.data(), std::size_t(n));
+  return QByteArrayView(Buffer, n + 1);
+}
+
+void SetMarkedCellUtf8(TStringArray& Store, int Col, int Row, QByteArrayView Text, char Mark) {
+  char buf[MarkedTextRoom];
+  Store.SetUtf8(Col, Row, MarkedText(Text, Mark, buf));
 }
 
 QByteArray Latin1ToUtf8(QByteArrayView Text) {

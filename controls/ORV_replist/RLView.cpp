@@ -2,6 +2,8 @@
 // scrolling and the forwarders to the data object.
 #include "OrvTReportListView.h"
 
+#include "OrvRLRowMatcher.h"
+
 #include <algorithm>
 #include <new>
 
@@ -183,7 +185,7 @@ void TReportListView::Resync() {
     SetColCount(std::max(NrOfColumns(), FixedCols() + 1));
     ResizeColumnArrays(NrOfColumns());
   }
-  if (FFiltered && int(FFilterMask.size()) != NrOfRows() + 1) DropFilter();
+  if (Filtered() && int(FFilterMask.size()) != NrOfRows() + 1) DropFilter();
   UpdateGridRows();
   Invalidate();
 }
@@ -191,8 +193,21 @@ void TReportListView::Resync() {
 void TReportListView::SetNrRows(int n) {
   HideEditor();
   TPaintLock lock(this);
-  DropFilter();
+  const int old = NrOfRows();
+  n = std::max(n, 0);
+  // Dropping rows makes the sorted view the stored order: keep the filter's
+  // verdicts by view position. New rows come last in both orders.
+  std::vector<bool> mask;
+  if (Filtered() && n < old) mask = MaskInViewOrder();
   FRLData->SetNrRows(n);
+  if (Filtered()) {
+    if (n < old) {
+      mask.resize(std::size_t(n) + 1);
+      FFilterMask = std::move(mask);
+    }
+    for (int r = old + 1; r <= n; ++r) FFilterMask.push_back(RowMatches(r));
+    RebuildShown();
+  }
   SetSelection(TGridRect(0, 0, 0, 0));
   UpdateGridRows();
   Invalidate();
@@ -202,6 +217,7 @@ void TReportListView::SetNrRows(int n) {
 void TReportListView::SetNrCols(int n) {
   HideEditor();
   TPaintLock lock(this);
+  ClearFilter();  // its columns are numbers
   const int oldLast = ColCount() - 1;
   const int width = GridColWidths(oldLast);
   FRLData->SetNrCols(n);
@@ -224,8 +240,14 @@ int TReportListView::InsertRow(int r) {
   {
     TPaintLock lock(this);
     if (r >= 1 && r <= NrOfRows()) {
-      DropFilter();
+      // Inserting makes the sorted view the stored order.
+      std::vector<bool> mask = Filtered() ? MaskInViewOrder() : std::vector<bool>();
       FRLData->InsertRow(r);
+      if (Filtered()) {
+        mask.insert(mask.begin() + r, false);
+        FFilterMask = std::move(mask);
+        FFilterMask[std::size_t(r)] = RowMatches(r);
+      }
       SetNrRows(NrOfRows());
       ChangedSetup();
     } else if (r > NrOfRows()) {
@@ -264,16 +286,22 @@ void TReportListView::RemoveRow(int r) {
   if (!ValidRow(r)) return;
   HideEditor();
   TPaintLock lock(this);
-  DropFilter();
-  if (NrOfRows() >= CountHeadRows()) {
+  // Removing makes the sorted view the stored order.
+  std::vector<bool> mask = Filtered() ? MaskInViewOrder() : std::vector<bool>();
+  const bool some = NrOfRows() >= CountHeadRows();
+  if (some) {
     FRLData->RemoveRow(r);
-    UpdateGridRows();
-    ChangedSetup();
   } else {
     for (int c = 0; c <= NrOfColumns(); ++c) Store()->SetString(c, r, QString());
     FRLData->SetNrRows(0);
-    UpdateGridRows();
   }
+  if (Filtered()) {
+    mask.erase(mask.begin() + r);
+    FFilterMask = std::move(mask);
+    RebuildShown();
+  }
+  UpdateGridRows();
+  if (some) ChangedSetup();
   Invalidate();
 }
 
@@ -281,6 +309,7 @@ void TReportListView::RemoveColumn(int c) {
   if (!ValidCol(c)) return;
   HideEditor();
   TPaintLock lock(this);
+  ClearFilter();  // its columns are numbers
   for (int i = c; i < NrOfColumns(); ++i) {
     FColAlignment[std::size_t(i - 1)] = FColAlignment[std::size_t(i)];
     FColumnEditable[std::size_t(i - 1)] = FColumnEditable[std::size_t(i)];
@@ -316,6 +345,10 @@ void TReportListView::Fill(const QString& s) {
   HideEditor();
   TPaintLock lock(this);
   FRLData->Fill(s);
+  if (Filtered()) {
+    TestAllRows();
+    UpdateGridRows();
+  }
 }
 
 bool TReportListView::SetColumnOrder(const QList<int>& ColList) {
@@ -344,7 +377,10 @@ QString TReportListView::Elem(int ACol, int ARow) const {
   return text;
 }
 
-void TReportListView::SetElem(int ACol, int ARow, const QString& Value) { FRLData->SetElem(ACol, ARow, Value); }
+void TReportListView::SetElem(int ACol, int ARow, const QString& Value) {
+  FRLData->SetElem(ACol, ARow, Value);
+  if (Filtered() && ValidRow(ARow)) TestRowAgain(ARow);
+}
 
 double TReportListView::AsNumber(int ACol, int ARow) const {
   try {
@@ -523,11 +559,13 @@ void TReportListView::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 
 // ---------------------------------------------------------------- scrolling
 
-int TReportListView::TopRow() const { return GridTopRow() - CountHeadRows() + 1; }
+int TReportListView::TopRow() const {
+  const int r = DataRowOfGridRow(GridTopRow());
+  return r != 0 ? r : 1;  // nothing shown: as an empty table
+}
 
 void TReportListView::SetTopRow(int Value) {
-  const int head = CountHeadRows();
-  SetGridTopRow(std::clamp(Value + head - 1, head, std::max(head, head + ShownRowCount() - 1)));
+  SetGridTopRow(CountHeadRows() + std::min(ShownIndexFrom(Value), std::max(ShownRowCount() - 1, 0)));
 }
 
 void TReportListView::SetLeftCol(int Value) {

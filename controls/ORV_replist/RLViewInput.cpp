@@ -133,8 +133,11 @@ QList<int> TReportListView::GetSelectedRows() const {
 
 void TReportListView::CenterScrollAndSelect(int Row) {
   SelectRow(Row);
-  const int v = VisibleRowCount();
-  SetTopRow(std::max(1, Row > NrOfRows() - v / 2 ? NrOfRows() - v + 1 : Row - v / 2));
+  // Counted in shown rows: i is the place of Row among them (1-based).
+  const int v = VisibleRowCount(), n = ShownRowCount();
+  const int i = ShownIndexFrom(Row) + 1;
+  const int top = std::max(1, i > n - v / 2 ? n - v + 1 : i - v / 2);
+  SetGridTopRow(top + CountHeadRows() - 1);
   SelectGridRowOf(Row);
 }
 
@@ -292,7 +295,7 @@ void TReportListView::SelectByClick(TShiftState Shift) {
     if (Shift.Contains(ssShift)) {
       const bool state = RowSelected(FSelectAnchor);
       for (int i = std::min(FSelectAnchor, r); i <= std::max(FSelectAnchor, r); ++i)
-        if (!FFiltered || GridRowOfDataRow(i) >= 0) SetRowBit(i, rlRowSelected, state);
+        if (!Filtered() || GridRowOfDataRow(i) >= 0) SetRowBit(i, rlRowSelected, state);
     } else {
       FSelectAnchor = r;
       if (Shift.Contains(ssCtrl) || !FCtrlForMultiSel) {

@@ -50,10 +50,17 @@ int AlignedX(TAlignment A, int Left, int Right, int W) {
 
 // ------------------------------------------------------------------ geometry
 
-int TReportListView::HeadRowsExtent() const {
-  int h = 0;
-  for (int r = 0; r < CountHeadRows(); ++r) h += RowHeights(r) + GridLineWidth();
-  return h;
+int TReportListView::RowLineWidth() const {
+  const TGridOptions o = Options();
+  return o.Contains(goFixedHorzLine) || o.Contains(goHorzLine) ? GridLineWidth() : 0;
+}
+
+int TReportListView::HeadRowsBottom() const {
+  // Each head row but the last is followed by its line; the last one's line
+  // is the one this gives.
+  int y = CellArea().Top - RowLineWidth();
+  for (int r = 0; r < CountHeadRows(); ++r) y += RowHeights(r) + RowLineWidth();
+  return y;
 }
 
 int TReportListView::ColumnHeaderGridRow() const {
@@ -63,19 +70,13 @@ int TReportListView::ColumnHeaderGridRow() const {
 
 int TReportListView::InterRowLineY() const {
   const int p = FInterRowIndi;
-  if (p == 0 || p < TopRow() || p > NrOfRows() + 1) return -1;
-  // Index of the shown row whose top edge the line follows.
-  int index;
-  if (p == NrOfRows() + 1) {
-    index = ShownRowCount();
-  } else {
-    const int g = GridRowOfDataRow(p);
-    if (g < 0) return -1;
-    index = g - CountHeadRows();
-  }
+  if (p < 1 || p > NrOfRows() + 1) return -1;
+  // The shown row whose top edge the line follows (ShownRowCount(): below the
+  // last one); above the top row the line is not drawn.
+  const int index = ShownIndexFrom(p);
   const int top = GridTopRow() - CountHeadRows();
   if (index < top) return -1;
-  return CellArea().Top + HeadRowsExtent() + (index - top) * (DefaultRowHeight() + 1);
+  return HeadRowsBottom() + (index - top) * (DefaultRowHeight() + RowLineWidth());
 }
 
 int TReportListView::HeaderRightEdge() const {
@@ -313,7 +314,7 @@ void TReportListView::Paint() {
 void TReportListView::PaintEmptyMessage() {
   TCanvas* c = Canvas();
   const TRect area = CellArea();
-  const int H = area.Top + HeadRowsExtent();
+  const int H = HeadRowsBottom();
   c->SetClipRect(area);
   c->Pen()->SetColor(Color());
   c->Brush()->SetColor(Color());

@@ -1,7 +1,6 @@
-// Glyph composition and the image cache of TSevenSeg.
+// Glyph composition of TSevenSeg and the rebuilding of its image cache.
 #include "ORV_sevenseg.h"
-
-#include <QPainter>
+#include "OrvSevenSegStrip.h"
 
 #include <array>
 
@@ -10,10 +9,6 @@ namespace orv {
 const QString SevenSegCharList = QStringLiteral("0123456789-+:\u00B0ABCDEF.");
 
 namespace {
-
-// The design grid every glyph is composed in.
-constexpr int DesignWidth = 312;
-constexpr int DesignHeight = 432;
 
 // Top-left corners of the seven segments (1 top, 2 upper left, 3 upper
 // right, 4 middle, 5 lower left, 6 lower right, 7 bottom) and whether each
@@ -67,6 +62,55 @@ void FillFrom(TBitmap* Bmp, int X, int Y, TColor Color) {
 
 }  // namespace
 
+namespace detail {
+
+int SegGlyphOf(QChar Ch, bool Dot) {
+  int g = 0;
+  if (Ch == QLatin1Char(':')) g = SegColonFeature;
+  else if (Ch == QChar(0x00B0)) g = SegDegreeFeature;
+  else if (Ch == QLatin1Char('+')) g = SegPlusFeature;
+  else if (Ch == QLatin1Char('.') || Ch == QLatin1Char(',')) Dot = true;
+  else g = SegmentsOf(Ch);
+  return Dot ? g | SegPointFeature : g;
+}
+
+std::pair<TBitmap*, TPoint> SegFeaturePlace(TSevenSeg& Seg, int F) {
+  switch (1 << F) {
+    case SegPointFeature: return {Seg.SegDot.get(), DotPlace};
+    case SegPlusFeature: return {Seg.SegPlus.get(), PlusPlace};
+    case SegColonFeature: return {Seg.SegColon.get(), ColonPlace};
+    case SegDegreeFeature: return {Seg.SegDeg.get(), DegreePlace};
+    default: break;
+  }
+  const TSegmentPlace& s = SegmentPlaces[size_t(F)];
+  return {s.Horizontal ? Seg.SegHorz.get() : Seg.SegVert.get(), TPoint(s.X, s.Y)};
+}
+
+void ComposeSegGlyph(TSevenSeg& Seg, TBitmap* Into, int Glyph) {
+  TCanvas* c = Into->Canvas();
+  c->SetCopyMode(cmSrcCopy);
+  c->Brush()->SetStyle(bsSolid);
+  c->Brush()->SetColor(clWhite);
+  c->FillRect(TRect(0, 0, Into->Width(), Into->Height()));
+  c->SetCopyMode(cmSrcAnd);
+  c->Brush()->SetColor(Seg.ColorBackGnd());
+  const auto andIn = [c](TBitmap* B, TPoint At) {
+    c->CopyRect(TRect(At.X, At.Y, At.X + B->Width(), At.Y + B->Height()), B->Canvas(),
+                TRect(0, 0, B->Width(), B->Height()));
+  };
+  // The order does not matter: AND is commutative.
+  for (int f = 0; f < SegFeatureCount; ++f) {
+    if (!(Glyph & (1 << f))) continue;
+    const auto [bitmap, at] = SegFeaturePlace(Seg, f);
+    andIn(bitmap, at);
+  }
+  c->SetCopyMode(cmSrcCopy);
+  // Everything outside the segments takes the background colour.
+  c->FloodFill(1, 1, clWhite, fsSurface);
+}
+
+}  // namespace detail
+
 void TSevenSeg::ColorizeSegments(TColor Color) {
   if (Color == clWhite) Color = 0xFEFEFE;
   for (TBitmap* b : {SegVert.get(), SegHorz.get(), SegDot.get(), SegPlus.get()})
@@ -77,40 +121,15 @@ void TSevenSeg::ColorizeSegments(TColor Color) {
 }
 
 void TSevenSeg::CreateDigit(QChar Ch, bool Dot) {
-  TCanvas* c = DigImg->Canvas();
-  c->SetCopyMode(cmSrcCopy);
-  c->Brush()->SetStyle(bsSolid);
-  c->Brush()->SetColor(clWhite);
-  c->FillRect(TRect(0, 0, DigImg->Width(), DigImg->Height()));
-  c->SetCopyMode(cmSrcAnd);
-  c->Brush()->SetColor(FColorBackGnd);
-  const auto andIn = [c](TBitmap* B, TPoint At) {
-    c->CopyRect(TRect(At.X, At.Y, At.X + B->Width(), At.Y + B->Height()), B->Canvas(),
-                TRect(0, 0, B->Width(), B->Height()));
-  };
-  if (Ch == QLatin1Char(':')) {
-    andIn(SegColon.get(), ColonPlace);
-  } else if (Ch == QChar(0x00B0)) {
-    andIn(SegDeg.get(), DegreePlace);
-  } else if (Ch == QLatin1Char('+')) {
-    andIn(SegPlus.get(), PlusPlace);
-  } else if (Ch == QLatin1Char('.') || Ch == QLatin1Char(',')) {
-    Dot = true;
-  } else {
-    const int lit = SegmentsOf(Ch);
-    for (int i = 0; i < int(SegmentPlaces.size()); ++i) {
-      if (!(lit & (1 << i))) continue;
-      const TSegmentPlace& s = SegmentPlaces[size_t(i)];
-      andIn(s.Horizontal ? SegHorz.get() : SegVert.get(), TPoint(s.X, s.Y));
-    }
-  }
-  if (Dot) andIn(SegDot.get(), DotPlace);
-  c->SetCopyMode(cmSrcCopy);
-  // Everything outside the segments takes the background colour.
-  c->FloodFill(1, 1, clWhite, fsSurface);
+  detail::ComposeSegGlyph(*this, DigImg.get(), detail::SegGlyphOf(Ch, Dot));
 }
 
 void TSevenSeg::CreateImageCache() {
+  FStrip->Forget();
+  RebuildStrip();
+}
+
+void TSevenSeg::RebuildStrip() {
   ++FCacheBuildCount;
   FCacheWidth = Width();
   FCacheHeight = Height();
@@ -119,19 +138,7 @@ void TSevenSeg::CreateImageCache() {
     ImgCache->SetSize(0, 0);
     return;
   }
-  ImgCache->SetSize(int(SevenSegCharList.size()) * gw, h);
-  TCanvas* cache = ImgCache->Canvas();
-  cache->Brush()->SetStyle(bsSolid);
-  cache->Brush()->SetColor(FColorBackGnd);
-  cache->FillRect(TRect(0, 0, ImgCache->Width(), h));
-  ColorizeSegments(FColorText);
-  for (int k = 0; k < SevenSegCharList.size(); ++k) {
-    CreateDigit(SevenSegCharList[k], false);
-    // Shrinking with smoothing averages the design pixels, like a halftone stretch.
-    const QImage cell = DigImg->Image().scaled(gw, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    cache->Painter()->drawImage(k * gw, 0, cell);
-  }
-  cache->Flush();
+  ImgCache->SetImage(FStrip->Build(gw, h));
 }
 
 }  // namespace orv

@@ -1,4 +1,5 @@
 #include "ORV_sevenseg.h"
+#include "OrvSevenSegStrip.h"
 
 #include <algorithm>
 
@@ -28,7 +29,8 @@ TSevenSeg::TSevenSeg(TOwnerArg AOwner)
       SegDot(LoadSegment("SEGDOT")),
       SegPlus(LoadSegment("SEGPLUS")),
       SegDeg(LoadSegment("SEGDEG")),
-      SegColon(LoadSegment("SEGCOLON")) {
+      SegColon(LoadSegment("SEGCOLON")),
+      FStrip(std::make_unique<detail::TSevenSegStrip>(*this)) {
   DigImg->SetPixelFormat(pf32bit);
   SegColon->SetPixelFormat(pf32bit);
   // The strip is built by the resize to the initial size.
@@ -43,7 +45,7 @@ template <class T>
 void TSevenSeg::UpdateCached(T& Field, const T& Value) {
   if (Field == Value) return;
   Field = Value;
-  CreateImageCache();
+  RebuildStrip();
   Repaint();
 }
 
@@ -102,7 +104,7 @@ void TSevenSeg::Assign(TPersistent* Source) {
   FColorScheme = src->FColorScheme;
   FMargin = src->FMargin;
   FInterDigDist = src->FInterDigDist;
-  CreateImageCache();
+  RebuildStrip();
   Invalidate();
 }
 
@@ -116,7 +118,7 @@ void TSevenSeg::AssignTo(TPersistent* Dest) {
 
 void TSevenSeg::ProcessResize(TObject*) {
   if (Width() == FCacheWidth && Height() == FCacheHeight) return;
-  CreateImageCache();
+  RebuildStrip();
   Repaint();
 }
 
@@ -169,7 +171,7 @@ TRect TSevenSeg::DotRect(int J) const {
 
 void TSevenSeg::Paint() {
   // The strip follows a size change that reached us before the resize event.
-  if (Width() != FCacheWidth || Height() != FCacheHeight) CreateImageCache();
+  if (Width() != FCacheWidth || Height() != FCacheHeight) RebuildStrip();
   TCanvas* c = Canvas();
   c->SetCopyMode(cmSrcCopy);
   c->Brush()->SetStyle(bsSolid);

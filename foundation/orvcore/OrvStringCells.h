@@ -42,8 +42,21 @@ public:
     return this->Size() == Size && std::memcmp(Data(), Text, std::size_t(Size)) == 0;
   }
   bool IsHeap() const { return FBytes[15] == HeapTag; }
-  // Stores a short text inside the cell (Size <= InlineCapacity).
-  void SetInline(const char* Text, int Size);
+  // Stores a short text inside the cell (Size <= InlineCapacity). Short
+  // texts are copied with fixed-size moves (two overlapping ones), which the
+  // compiler turns into a few instructions instead of a library call.
+  void SetInline(const char* Text, int Size) {
+    if (Size >= 8) {
+      std::memcpy(FBytes, Text, 8);
+      std::memcpy(FBytes + Size - 8, Text + Size - 8, 8);
+    } else if (Size >= 4) {
+      std::memcpy(FBytes, Text, 4);
+      std::memcpy(FBytes + Size - 4, Text + Size - 4, 4);
+    } else {
+      for (int i = 0; i < Size; ++i) FBytes[i] = std::uint8_t(Text[i]);
+    }
+    FBytes[15] = std::uint8_t(Size);
+  }
   // Points the cell at a block holding Size bytes of text.
   void SetBlock(char* Block, int Size);
   void SetEmpty() { FBytes[15] = 0; }
@@ -107,6 +120,13 @@ constexpr int MaxCellBytes = 3 * MaxCellLength;
 // UTF-8 form of Text cut to MaxCellLength code units without splitting a
 // surrogate pair; returns the byte count written to Out (MaxCellBytes room).
 int EncodeCell(QStringView Text, char* Out);
+qsizetype CellBytesOfLong(const char* Text, qsizetype Size);
+// The bytes of valid UTF-8 text that a cell keeps: the first MaxCellLength
+// UTF-16 code units (a 4-byte sequence counts two).
+inline qsizetype CellBytes(const char* Text, qsizetype Size) {
+  if (Size <= MaxCellLength) return Size;
+  return CellBytesOfLong(Text, Size);
+}
 // Decodes UTF-8 cell bytes (as written by EncodeCell) into UTF-16 code
 // units; Out needs Size units of room. Returns the unit count.
 int DecodeCell(const char* Text, int Size, char16_t* Out);
@@ -164,6 +184,15 @@ public:
   const TCell& operator[](int Row) const { return FCells[std::size_t(Row)]; }
   // Replaces the text of a cell (may throw std::bad_alloc; cell unchanged then).
   void Assign(int Row, const char* Text, int Size);
+  // The same for a text of at most TCell::InlineCapacity bytes, which never
+  // allocates; false when the cell held that text already.
+  bool AssignShort(int Row, const char* Text, int Size) {
+    TCell& cell = FCells[std::size_t(Row)];
+    if (Size == 0 ? cell.Empty() : cell.Equals(Text, Size)) return false;
+    if (cell.IsHeap()) Release(cell);
+    cell.SetInline(Text, Size);
+    return true;
+  }
   // Empties a cell.
   void Clear(int Row);
   // Heap bytes held for the long texts.

@@ -76,12 +76,29 @@ public:
   void SetString(int ACol, int ARow, const QString& Value);
   // Direct access to the UTF-8 form of a cell, for bulk readers and writers.
   // The view is valid until the cell changes; empty out of range.
-  QByteArrayView GetUtf8(int ACol, int ARow) const;
+  QByteArrayView GetUtf8(int ACol, int ARow) const {
+    if (!ValidCell(ACol, ARow)) return QByteArrayView();
+    const detail::TCell& cell = FCols[std::size_t(ACol)][Stored(ARow)];
+    return QByteArrayView(cell.Data(), cell.Size());
+  }
   // Stores valid UTF-8 text (the caller checks it), cut like SetString.
-  void SetUtf8(int ACol, int ARow, QByteArrayView Value);
+  // A text that fits into a cell by itself takes a short path in line.
+  void SetUtf8(int ACol, int ARow, QByteArrayView Value) {
+    if (Value.size() > detail::TCell::InlineCapacity) {
+      SetLongUtf8(ACol, ARow, Value);
+    } else if (ValidCell(ACol, ARow) &&
+               FCols[std::size_t(ACol)].AssignShort(Stored(ARow), Value.data(), int(Value.size()))) {
+      Changed();
+    }
+  }
   // Exchanges cells, attributes, view order and allocation step with Other;
   // the events stay with their objects. Both fire OnChange.
   void Swap(TStringArray& Other);
+  // Replaces the content with columns a reader built (column 0 first, cells
+  // by row, rows 0..NrRows kept, missing ones blank): blank attributes, the
+  // stored order. Raises EORVDStructError when there is not enough memory
+  // (the table is then unchanged). Fires OnChange.
+  void TakeColumns(std::vector<detail::TCellColumn>&& Columns, int NrRows);
 
   // Inserts a blank row before ARow (1..NrOfRows + 1; NrOfRows + 1 appends).
   void InsertRow(int ARow);
@@ -126,7 +143,10 @@ private:
   void NormalizeView();
   void ApplyOrder(std::vector<std::uint32_t>& Order);
   void Progress(int Percent);
-  void Changed();
+  void Changed() {
+    if (OnChange) OnChange(this);
+  }
+  void SetLongUtf8(int ACol, int ARow, QByteArrayView Value);
   void StoreCell(int ACol, int ARow, const char* Text, int Size);
 
   std::vector<detail::TCellColumn> FCols;

@@ -11,21 +11,6 @@
 
 namespace orv::detail {
 
-// Short texts are copied with fixed-size moves (two overlapping ones), which
-// the compiler turns into a few instructions instead of a library call.
-void TCell::SetInline(const char* Text, int Size) {
-  if (Size >= 8) {
-    std::memcpy(FBytes, Text, 8);
-    std::memcpy(FBytes + Size - 8, Text + Size - 8, 8);
-  } else if (Size >= 4) {
-    std::memcpy(FBytes, Text, 4);
-    std::memcpy(FBytes + Size - 4, Text + Size - 4, 4);
-  } else {
-    for (int i = 0; i < Size; ++i) FBytes[i] = std::uint8_t(Text[i]);
-  }
-  FBytes[15] = std::uint8_t(Size);
-}
-
 void TCell::SetBlock(char* Block, int Size) {
   const std::uint32_t n = std::uint32_t(Size);
   std::memcpy(FBytes, &Block, sizeof Block);
@@ -118,6 +103,21 @@ int EncodeCell(QStringView Text, char* Out) {
   return int(o - Out);
 }
 
+qsizetype CellBytesOfLong(const char* Text, qsizetype Size) {
+  const auto* s = reinterpret_cast<const unsigned char*>(Text);
+  qsizetype i = 0;
+  int units = 0;
+  while (i < Size) {
+    const unsigned c = s[i];
+    const int len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+    const int u = len == 4 ? 2 : 1;
+    if (units + u > MaxCellLength) break;
+    units += u;
+    i += len;
+  }
+  return std::min(i, Size);
+}
+
 int DecodeCell(const char* Text, int Size, char16_t* Out) {
   const auto* s = reinterpret_cast<const unsigned char*>(Text);
   const unsigned char* end = s + Size;
@@ -149,12 +149,11 @@ void TCellColumn::Release(TCell& Cell) {
 }
 
 void TCellColumn::Assign(int Row, const char* Text, int Size) {
-  TCell& cell = FCells[std::size_t(Row)];
   if (Size <= TCell::InlineCapacity) {
-    Release(cell);
-    cell.SetInline(Text, Size);
+    AssignShort(Row, Text, Size);
     return;
   }
+  TCell& cell = FCells[std::size_t(Row)];
   char* block = FPool.Allocate(Size);
   std::memcpy(block, Text, std::size_t(Size));
   Release(cell);

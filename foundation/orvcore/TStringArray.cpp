@@ -97,32 +97,31 @@ void TStringArray::SetString(int ACol, int ARow, const QString& Value) {
   StoreCell(ACol, ARow, buf, n);
 }
 
-QByteArrayView TStringArray::GetUtf8(int ACol, int ARow) const {
-  if (!ValidCell(ACol, ARow)) return QByteArrayView();
-  const TCell& cell = FCols[std::size_t(ACol)][Stored(ARow)];
-  return QByteArrayView(cell.Data(), cell.Size());
+void TStringArray::SetLongUtf8(int ACol, int ARow, QByteArrayView Value) {
+  if (!ValidCell(ACol, ARow)) return;
+  StoreCell(ACol, ARow, Value.data(), int(detail::CellBytes(Value.data(), Value.size())));
 }
 
-void TStringArray::SetUtf8(int ACol, int ARow, QByteArrayView Value) {
-  if (!ValidCell(ACol, ARow)) return;
-  if (Value.isNull()) Value = QByteArrayView("", 0);  // the cell code copies from Data()
-  qsizetype n = Value.size();
-  if (n > detail::MaxCellLength) {
-    // Count UTF-16 code units (a 4-byte sequence is two) up to the limit.
-    const auto* s = reinterpret_cast<const unsigned char*>(Value.data());
-    qsizetype i = 0;
-    int units = 0;
-    while (i < n) {
-      const unsigned c = s[i];
-      const int len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-      const int u = len == 4 ? 2 : 1;
-      if (units + u > detail::MaxCellLength) break;
-      units += u;
-      i += len;
-    }
-    n = std::min(i, n);
+void TStringArray::TakeColumns(std::vector<TCellColumn>&& Columns, int NrRows) {
+  NrRows = std::max(1, NrRows);
+  std::vector<std::uint8_t> colAttr, rowAttr;
+  try {
+    colAttr.assign(std::max<std::size_t>(Columns.size(), 2), 0);
+    rowAttr.resize(std::size_t(NrRows) + 1);
+    if (Columns.size() < 2) Columns.resize(2);
+    for (TCellColumn& c : Columns) c.Reserve(std::size_t(NrRows) + 1);
+  } catch (const std::bad_alloc&) {
+    OutOfMemory();
+  } catch (const std::length_error&) {
+    OutOfMemory();
   }
-  StoreCell(ACol, ARow, Value.data(), int(n));
+  for (TCellColumn& c : Columns) c.Resize(NrRows + 1);
+  FCols = std::move(Columns);
+  FColAttr = std::move(colAttr);
+  FRowAttr = std::move(rowAttr);
+  FView.clear();
+  FViewChecked = true;
+  Changed();
 }
 
 // Puts UTF-8 text of a valid cell into place; notifies only a real change.
@@ -321,10 +320,6 @@ void TStringArray::NormalizeView() {
 
 void TStringArray::Progress(int Percent) {
   if (OnPercentDone) OnPercentDone(this, Percent);
-}
-
-void TStringArray::Changed() {
-  if (OnChange) OnChange(this);
 }
 
 }  // namespace orv

@@ -9,13 +9,13 @@
 
 namespace orv::test {
 
-struct TControlFactory {
+struct TUnitClass {
   const char* ClassName;
   std::function<QObject*()> Make;
 };
 
-inline const std::vector<TControlFactory>& UnitClasses() {
-  static const std::vector<TControlFactory> list = {
+inline const std::vector<TUnitClass>& UnitClasses() {
+  static const std::vector<TUnitClass> list = {
       {"orv::TNumIO", [] { return new TNumIO(nullptr); }},
       {"orv::TNumIO2", [] { return new TNumIO2(nullptr); }},
       {"orv::TRLData", [] { return new TRLData(nullptr); }},

@@ -43,7 +43,7 @@ int OtherKey(const QMetaProperty& P, const QObject* Obj) {
 class TLoader : public QUiLoader {
 public:
   QWidget* createWidget(const QString& ClassName, QWidget* Parent, const QString& Name) override {
-    for (const test::TControlFactory& f : UnitClasses()) {
+    for (const TUnitClass& f : UnitClasses()) {
       if (ClassName != QLatin1String(f.ClassName)) continue;
       auto* w = qobject_cast<QWidget*>(f.Make());
       if (!w) break;
@@ -65,7 +65,7 @@ protected:
 
 TEST_F(PropertiesTest, EveryEnumeratedPropertyIsSetByItsKeyNames) {
   int checked = 0;
-  for (const test::TControlFactory& f : UnitClasses()) {
+  for (const TUnitClass& f : UnitClasses()) {
     std::unique_ptr<QObject> obj(f.Make());
     ASSERT_STREQ(obj->metaObject()->className(), f.ClassName);
     for (const QMetaProperty& p : EnumeratedProperties(obj.get())) {
@@ -87,7 +87,7 @@ TEST_F(PropertiesTest, EveryEnumeratedPropertyIsSetByItsKeyNames) {
 // A form file stores an enumerated property as the key with its scope, as
 // Designer writes it; loading the form sets the value.
 TEST_F(PropertiesTest, FormFilesSetEveryEnumeratedProperty) {
-  for (const test::TControlFactory& f : UnitClasses()) {
+  for (const TUnitClass& f : UnitClasses()) {
     std::unique_ptr<QObject> probe(f.Make());
     if (!probe->isWidgetType()) continue;
     QList<QPair<QByteArray, int>> expected;

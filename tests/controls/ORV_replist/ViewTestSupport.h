@@ -21,6 +21,7 @@ public:
   static int Cols(const TReportListView& V) { return (V.*&GridOf::ColCount)(); }
   static int FixedRowsOf(const TReportListView& V) { return (V.*&GridOf::FixedRows)(); }
   static int FixedColsOf(const TReportListView& V) { return (V.*&GridOf::FixedCols)(); }
+  static int GridTopRowOf(const TReportListView& V) { return (V.*&GridOf::GridTopRow)(); }
 };
 
 // 3 columns ("Name", "Value", "Flag") of 80 px, 6 rows, column headers only,

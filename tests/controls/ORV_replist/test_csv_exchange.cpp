@@ -152,6 +152,34 @@ TEST_F(CsvFiles, ImportReadsEncodingsLineEndsAndQuotes) {
   }
 }
 
+TEST_F(CsvFiles, ImportFindsFieldsAndEncodingInLongLines) {
+  // Lines of every length from 50 to 140 bytes: each line break, character
+  // that is not ASCII and byte that is not UTF-8 falls before, on and after
+  // the places where a reader working in blocks of 16, 32 or 64 bytes would
+  // cut the text.
+  for (int k = 50; k <= 140; ++k) {
+    const QByteArray a(k, 'a');
+    const QString s = QString::fromLatin1(a);
+    const struct {
+      QByteArray bytes;
+      QList<QStringList> rows;
+    } cases[] = {
+        {a + "\xC3\xA9,x\r\nb\n", {{s + "é", "x"}, {"b", ""}}},
+        {a + "\xE2\x82\xAC\xF0\x9F\x98\x80\r\n", {{s + "€😀"}}},
+        {"\"q\"" + a + "\xC3\xA9\rb", {{"q" + s + "é"}, {"b"}}},
+        // A lead byte without its second byte: the whole text is Latin-1.
+        {a + "\xC3,x\nb\xC3\xA9\n", {{s + "Ã", "x"}, {"bÃ©", ""}}},
+        {a + "\xC3\xA9\xE2\x82", {{s + "Ã©â\u0082"}}},
+    };
+    for (const auto& c : cases) {
+      WriteBytes("long.csv", c.bytes);
+      TRLData d(nullptr);
+      ASSERT_EQ(d.ImportCSV(Path("long.csv"), csvComma, false), c.rows.size()) << k << " " << c.bytes.toStdString();
+      for (int r = 1; r <= d.NrOfRows(); ++r) EXPECT_EQ(Row(d, r), c.rows[r - 1]) << k << " " << c.bytes.toStdString();
+    }
+  }
+}
+
 TEST_F(CsvFiles, ImportReplacesContentButKeepsColumnSettings) {
   TRLData d(nullptr);
   d.SetNrCols(3);

@@ -3,6 +3,8 @@
 // random input on a filtered, editable view.
 #include "ViewTestSupport.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -73,10 +75,10 @@ TEST_F(ViewTest, FilterColumnsAndSortResult) {
   // Sorting while filtered keeps the filter.
   V->Sort(1, -1, false);
   EXPECT_EQ(ShownNames(*V), QStringList({"echo", "charlie", "alpha"}));
-  // A change of the row structure shows every row again.
-  V->AddRow();
+  // Renumbering the columns shows every row again.
+  V->InsertColumn(1);
   EXPECT_FALSE(V->Filtered());
-  EXPECT_EQ(test::GridOf::Rows(*V), 8);
+  EXPECT_EQ(test::GridOf::Rows(*V), 7);
 }
 
 TEST_F(ViewTest, BeforeFilterCombinesWithTheBuiltInTest) {
@@ -118,6 +120,86 @@ TEST_F(ViewTest, FilteredRowsMapBothWaysAndKeepData) {
   EXPECT_EQ(Selected(), QList<int>({4}));
   V->ClearFilter();
   EXPECT_EQ(V->Row(), GridRow(4));  // the current record stays current
+}
+
+TEST_F(ViewTest, FilteredRowNumbersAreDataRows) {
+  V->SetNrRows(90);
+  V->OnBeforeFilter = [](TObject*, int Row, bool& Found, TLogicOp&) { Found = Row % 3 == 0; };
+  EXPECT_EQ(V->FilterAndSort(QString(), {}, true, fmSimple, -1, true), 30);  // 3, 6, 9, ...
+  EXPECT_EQ(V->TopRow(), 3);
+  struct Case {
+    int Set, Top;
+  };
+  // A hidden row scrolls to the first shown row after it.
+  for (const Case& c : {Case{30, 30}, Case{31, 33}, Case{1, 3}, Case{-5, 3}, Case{45, 45}}) {
+    V->SetTopRow(c.Set);
+    EXPECT_EQ(V->TopRow(), c.Top) << c.Set;
+    EXPECT_EQ(V->DataRowOfGridRow(test::GridOf::GridTopRowOf(*V)), c.Top) << c.Set;
+  }
+  V->SetTopRow(1000);  // as far as the grid scrolls: the last rows fill the view
+  EXPECT_EQ(V->TopRow() % 3, 0);
+  EXPECT_GT(V->TopRow(), 45);
+  EXPECT_EQ(V->property("TopRow").toInt(), V->TopRow());
+
+  V->CenterScrollAndSelect(45);  // the 15th row shown
+  EXPECT_EQ(Selected(), QList<int>({45}));
+  EXPECT_EQ(V->Row(), V->GridRowOfDataRow(45));
+  EXPECT_EQ(V->TopRow(), 3 * (15 - V->VisibleRowCount() / 2));
+
+  // The insertion line at a hidden row lies above the next row shown.
+  V->SetInterRowIndicatorPos(44);
+  EXPECT_EQ(V->InterRowLineY(), V->CellRect(0, V->GridRowOfDataRow(45)).Top - 1);
+}
+
+TEST_F(ViewTest, LiveLogKeepsItsFilter) {
+  // Names with an "a", sorted: alpha, bravo, charlie, delta.
+  EXPECT_EQ(V->FilterAndSort(QStringLiteral("a"), {1}, true, fmSimple, 1, true), 4);
+  const int r = V->AddRow();
+  EXPECT_EQ(r, 7);
+  EXPECT_TRUE(V->Filtered());
+  EXPECT_EQ(V->GridRowOfDataRow(7), -1);  // a blank row does not match
+  V->SetElem(1, 7, QStringLiteral("golf"));
+  EXPECT_EQ(ShownNames(*V), QStringList({"alpha", "bravo", "charlie", "delta"}));
+  V->SetElem(1, 7, QStringLiteral("papa"));  // now it does
+  EXPECT_EQ(ShownNames(*V), QStringList({"alpha", "bravo", "charlie", "delta", "papa"}));
+  EXPECT_EQ(test::GridOf::Rows(*V), 1 + 5);
+  V->SetElem(1, 2, QStringLiteral("kilo"));  // and a row that stops matching goes
+  EXPECT_EQ(ShownNames(*V), QStringList({"alpha", "charlie", "delta", "papa"}));
+
+  // Removing and inserting rows of the sorted view keep the verdicts with their rows.
+  V->RemoveRow(1);
+  EXPECT_EQ(ShownNames(*V), QStringList({"charlie", "delta", "papa"}));
+  V->InsertRow(2);
+  V->SetNrRows(V->NrOfRows() + 2);
+  EXPECT_EQ(V->NrOfRows(), 9);
+  EXPECT_EQ(ShownNames(*V), QStringList({"charlie", "delta", "papa"}));
+  EXPECT_EQ(V->Elem(1, 3), QStringLiteral("charlie"));
+  EXPECT_EQ(ShownRows(*V), QList<int>({3, 4, 7}));
+
+  V->Fill(QStringLiteral("banana"));  // every row tested again
+  EXPECT_EQ(V->ShownRowCount(), 9);
+  V->SetNrRows(0);
+  EXPECT_TRUE(V->Filtered());
+  EXPECT_EQ(test::GridOf::Rows(*V), 2);  // one blank grid row
+  V->AddRow();
+  EXPECT_EQ(V->ShownRowCount(), 0);
+  V->RemoveColumn(3);  // renumbering the columns clears it
+  EXPECT_FALSE(V->Filtered());
+  EXPECT_EQ(V->ShownRowCount(), 1);
+}
+
+TEST_F(ViewTest, ExportWritesHiddenRowsToo) {
+  QTemporaryDir dir;
+  const QString csv = dir.filePath(QStringLiteral("t.csv"));
+  V->FilterAndSort(QStringLiteral("o"), {1}, true, fmSimple, -1, true);
+  EXPECT_EQ(V->ExportCSV(csv), 6);  // the defaults: all of it, with the names
+  QFile f(csv);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), QByteArray("Name,Value,Flag\r\ndelta,4,\r\nalpha,1,\r\necho,5,\r\ncharlie,3,\r\n"
+                                    "bravo,2,\r\nfoxtrot,6,\r\n"));
+  TRLData back(nullptr);
+  EXPECT_EQ(back.ImportCSV(csv), 6);  // reads what the defaults wrote
+  EXPECT_EQ(back.GetColName(2), QStringLiteral("Value"));
 }
 
 TEST_F(ViewTest, SortEnabledStateKeepsTheRecord) {

@@ -175,33 +175,71 @@ TEST_F(ViewTest, EmptyMessageLinesAreCentredBelowTheHeaders) {
   V->SetEmptyMessage(QStringLiteral("No data|Load a file"));
   V->SetNrRows(0);
   const QImage img = Image();
-  const QFontMetrics fm(V->Font()->Handle());
-  const int h = fm.height();
-  const int H = V->CellArea().Top + V->HeadRowsExtent();
-  const int y0 = H - 2 * h;
-  const int height = V->CellArea().Bottom;
-  const int line1 = y0 + (height - y0) / 2 - 2;
+  // The area starts at the sum of the head-row heights, counted from the
+  // grid's origin: on the line under the column headers.
+  const int H = V->CellArea().Top + V->ColumnHeadersHeight();
   const TColor bg = ColorToRGB(V->Color());
-  const int w1 = fm.horizontalAdvance(QStringLiteral("No data"));
-  const int x1 = (V->CellArea().Right + V->CellArea().Left - w1) / 2;
-  EXPECT_TRUE(HasInk(img, TRect(x1, line1, x1 + w1, line1 + h), bg));
-  EXPECT_TRUE(HasInk(img, TRect(0, line1 + h, V->Width(), line1 + 2 * h), bg));
-  EXPECT_FALSE(HasInk(img, TRect(1, H, V->CellArea().Right, line1 - 1), bg));
-  EXPECT_FALSE(HasInk(img, TRect(1, line1, x1 - 2, line1 + h), bg));
+  EXPECT_EQ(PixelAt(img, 100, H), bg);
+  EXPECT_NE(PixelAt(img, 100, H - 1), bg);  // the header's own edge stays
+
+  // The lines land exactly where the Part's formula puts them: compare the
+  // ink with the same texts drawn there on a blank picture.
+  TBitmap expected(V->Width(), V->Height());
+  TCanvas* c = expected.Canvas();
+  c->Brush()->SetColor(bg);
+  c->FillRect(TRect(0, 0, V->Width(), V->Height()));
+  c->Font()->Assign(V->Font());
+  c->Font()->SetColor(V->ColorEmptyMsg());
+  c->Brush()->SetStyle(bsClear);
+  const int h = c->TextHeight(QStringLiteral("No data|Load a file"));
+  const int y0 = H - 2 * h;
+  const int width = V->CellArea().Right + V->CellArea().Left, height = V->CellArea().Bottom;
+  const QStringList lines = {QStringLiteral("No data"), QStringLiteral("Load a file")};
+  for (int i = 1; i <= 2; ++i)
+    c->TextOut((width - c->TextWidth(lines[i - 1])) / 2, y0 + (height - y0) / 2 + (i - 1) * h - 2, lines[i - 1]);
+  const QRect area(1, H + 1, V->CellArea().Right - 1, V->CellArea().Bottom - H - 1);
+  const QRect ink = test::InkBounds(img, area, bg);
+  ASSERT_FALSE(ink.isNull());
+  EXPECT_EQ(ink, test::InkBounds(*c->Image(), area, bg));
 }
 
-TEST_F(ViewTest, InsertionLineAlongTheTopOfItsRow) {
-  V->SetInterRowIndicatorPos(3);
-  const int y = V->InterRowLineY();
-  EXPECT_EQ(y, Cell(1, 3).Top);
-  QImage img = Image();
-  EXPECT_EQ(PixelAt(img, 100, y), 0x0000FFu);
-  V->SetInterRowIndicatorPos(7);  // below the last row
-  EXPECT_EQ(V->InterRowLineY(), Cell(1, 6).Bottom + 1);
+TEST_F(ViewTest, InsertionLineLiesOnTheGridLineAboveItsRow) {
+  // One pixel wide, the line must cover the grid line above the row and
+  // nothing else: y = sum of head-row heights + (p - TopRow) x
+  // (DefaultRowHeight + 1), counted from the grid's origin.
+  V->SetInterRowIndicatorWidth(1);
+  V->SetNrRows(12);
+  V->SetTopRow(2);
+  struct Case {
+    bool CommonHeader;
+    int Pos;
+  };
+  for (const Case& k : {Case{false, 3}, Case{false, 2}, Case{false, 9}, Case{true, 4}}) {
+    V->SetCommonHeaderVisible(k.CommonHeader);
+    V->SetTopRow(2);
+    V->SetInterRowIndicatorPos(k.Pos);
+    const int head = k.CommonHeader ? V->CommonHeaderHeight() + 1 + V->ColumnHeadersHeight() : V->ColumnHeadersHeight();
+    const int y = V->CellArea().Top + head + (k.Pos - V->TopRow()) * (V->DefaultRowHeight() + 1);
+    EXPECT_EQ(V->InterRowLineY(), y) << k.Pos;
+    EXPECT_EQ(y, Cell(1, k.Pos).Top - 1) << k.Pos;
+    const QImage img = Image();
+    for (int x : {2, 100, 300}) EXPECT_EQ(PixelAt(img, x, y), 0x0000FFu) << k.Pos << " x " << x;
+    EXPECT_NE(PixelAt(img, 100, y - 1), 0x0000FFu) << k.Pos;
+    EXPECT_NE(PixelAt(img, 100, y + 1), 0x0000FFu) << k.Pos;
+  }
+  V->SetCommonHeaderVisible(false);
+  V->SetInterRowIndicatorPos(1);  // above the top row shown: not drawn
+  EXPECT_EQ(V->InterRowLineY(), -1);
+  V->SetNrRows(6);
+  V->SetInterRowIndicatorPos(7);  // below the last row: the line under it
+  EXPECT_EQ(V->InterRowLineY(), Cell(1, 6).Bottom);
   V->SetInterRowIndicatorPos(0);
   EXPECT_EQ(V->InterRowLineY(), -1);
-  img = Image();
-  EXPECT_NE(PixelAt(img, 100, y), 0x0000FFu);
+  const QImage img = Image();
+  int red = 0;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x) red += PixelAt(img, x, y) == 0x0000FFu;
+  EXPECT_EQ(red, 0);
 }
 
 TEST_F(ViewTest, SuppressPaintNestsAndRepaintsOnceAtTheEnd) {

@@ -177,6 +177,59 @@ TEST_F(SevenSegTest, CacheIsRebuiltOnlyWhenItsInputsChange) {
   EXPECT_EQ(Seg->CacheBuildCount(), builds + 6);
 }
 
+// Every cell of the strip is the glyph composed in the work image and shrunk
+// on its own, whatever the size, however the strip was rebuilt.
+void ExpectCellsAreShrunkGlyphs(TSevenSeg& Seg, const char* Where) {
+  const int gw = Seg.GlyphWidth(), h = Seg.GlyphHeight();
+  const QImage strip = Seg.ImgCache->Image();
+  ASSERT_EQ(strip.size(), QSize(int(SevenSegCharList.size()) * gw, h)) << Where;
+  for (int k = 0; k < SevenSegCharList.size(); ++k) {
+    Seg.CreateDigit(SevenSegCharList[k], false);
+    const QImage glyph = Seg.DigImg->Image().scaled(gw, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_TRUE(strip.copy(k * gw, 0, gw, h) == glyph) << Where << " glyph " << k;
+  }
+}
+
+// From narrow cells, where one spot of a cell touches two segments, to cells
+// larger than the design grid; 7 digits give tall narrow cells.
+TEST_F(SevenSegTest, StripAfterSizeChangesHoldsTheShrunkGlyphs) {
+  const struct {
+    int Width, Height, Digits;
+  } sizes[] = {{216, 76, 4}, {800, 200, 4}, {120, 50, 4}, {60, 40, 4}, {300, 60, 7}, {700, 300, 4}, {1400, 1000, 4}};
+  for (const auto& s : sizes) {
+    const QString where = QStringLiteral("%1 x %2, %3 digits").arg(s.Width).arg(s.Height).arg(s.Digits);
+    Seg->SetNumDigits(s.Digits);
+    Seg->SetBounds(0, 0, s.Width, s.Height);
+    (void)Grab(Seg.get());
+    ExpectCellsAreShrunkGlyphs(*Seg, qPrintable(where));
+    TSevenSeg fresh(nullptr);
+    fresh.SetNumDigits(s.Digits);
+    fresh.SetColorText(clLime);
+    fresh.SetColorBackGnd(clNavy);
+    fresh.SetBounds(0, 0, s.Width, s.Height);
+    (void)Grab(&fresh);
+    EXPECT_TRUE(fresh.ImgCache->Image() == Seg->ImgCache->Image()) << qPrintable(where);
+  }
+}
+
+TEST_F(SevenSegTest, StripAfterColourChangesHoldsTheShrunkGlyphs) {
+  Seg->SetBounds(0, 0, 150, 60);
+  Seg->SetColorText(clWhite);
+  Seg->SetColorBackGnd(clWhite);
+  (void)Grab(Seg.get());
+  ExpectCellsAreShrunkGlyphs(*Seg, "white on white");
+  Seg->SetColorBackGnd(clBlack);
+  Seg->SetColorText(Seg->ColorBackGnd());
+  ExpectCellsAreShrunkGlyphs(*Seg, "black on black");
+  // Solid vertical segments close rings around white areas the background
+  // fill cannot reach: such glyphs differ far from their segments.
+  Seg->SetColorText(clYellow);
+  Seg->SegVert->Canvas()->Brush()->SetColor(clBlack);
+  Seg->SegVert->Canvas()->FillRect(TRect(0, 0, Seg->SegVert->Width(), Seg->SegVert->Height()));
+  Seg->CreateImageCache();
+  ExpectCellsAreShrunkGlyphs(*Seg, "enclosed areas");
+}
+
 TEST_F(SevenSegTest, AssignCopiesSettingsAndKeepsOwnBitmaps) {
   TSevenSeg copy(nullptr);
   copy.SetBounds(0, 0, 416, 140);
