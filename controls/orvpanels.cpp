@@ -11,6 +11,7 @@ namespace {
   RegisterControlClass<TFolderTree>();
   RegisterControlClass<TGradFill>();
   RegisterControlClass<TMarkSel>();
+  RegisterControlClass<TMeter>();
   RegisterControlClass<TMiniCal>();
   RegisterControlClass<TNumIO>();
   RegisterControlClass<TNumIO2>();

@@ -10,6 +10,7 @@
 #include <ORV_gradfl.h>
 #include <ORV_marksel.h>
 #include <ORV_MiniCal.h>
+#include <ORV_Meter.h>
 #include <ORV_NumIO.h>
 #include <ORV_NumLab.h>
 #include <ORV_onoffbut.h>

@@ -154,9 +154,17 @@ void TCanvas::FillRects(const std::vector<TFilledRect>& Rects) {
   if (Rects.empty() || !HasPixels()) return;
   uchar* bits = FImage->bits();  // detaches once, not per line
   const qsizetype stride = FImage->bytesPerLine();
+  const QRect visible = VisibleRect() & FImage->rect();
+  const bool plain = Ratio() == 1.0;
+  TColor last = clNone;
+  QRgb c = 0;
   for (const TFilledRect& r : Rects) {
-    const QRect d = DeviceVisible(r.Rect);
-    const QRgb c = ColorToQRgb(r.Color);
+    // At ratio 1 a logical pixel is a device pixel: the visible part directly.
+    const QRect d = plain ? Bounded(r.Rect, visible) : DeviceVisible(r.Rect);
+    if (r.Color != last) {
+      last = r.Color;
+      c = ColorToQRgb(r.Color);
+    }
     for (int y = d.top(); y <= d.bottom(); ++y) {
       auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
       std::fill(line + d.left(), line + d.right() + 1, c);

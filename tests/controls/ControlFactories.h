@@ -33,6 +33,7 @@ inline const std::vector<TUnitClass>& UnitClasses() {
       {"orv::TRepSpeedButton", [] { return new TRepSpeedButton(nullptr); }},
       {"orv::TThumbnails", [] { return new TThumbnails(nullptr); }},
       {"orv::TFolderTree", [] { return new TFolderTree(nullptr); }},
+      {"orv::TMeter", [] { return new TMeter(nullptr); }},
   };
   return list;
 }

@@ -54,6 +54,7 @@ const std::vector<TLayoutCase>& LayoutCases() {
       {"TMiniCal", [] { return new TMiniCal(nullptr); }, QSize(300, 180), true},
       {"TOnOffBut", [] { return new TOnOffBut(nullptr); }, QSize(100, 50), true},
       {"TMarkSel", [] { return new TMarkSel(nullptr); }, QSize(236, 178), true},
+      {"TMeter", [] { return new TMeter(nullptr); }, QSize(297, 209), true},
       {"TColSel", [] { return new TColSel(nullptr); }, QSize(), false},
       {"TThumbnails", [] { return new TThumbnails(nullptr); }, QSize(260, 400), true},
       {"TCustomLabel AutoSize",
