@@ -61,6 +61,7 @@ public:
   // The caption of the placeholder child of a node not yet listed.
   static inline const QString PlaceholderCaption = QStringLiteral("Child");
 
+  // A read-only tree at the root folder, in the classic look.
   explicit TFolderTree(TOwnerArg AOwner);
   ~TFolderTree() override;
 
@@ -69,8 +70,10 @@ public:
   // A change reloads the tree (RefreshTree).
   TFolderOptions Options() const { return FOptions; }
   void SetOptions(TFolderOptions Value);
+  // Options as flags, as forms store them.
   foldertree_flags::TFolderOptionFlags OptionFlags() const;
   void SetOptionFlags(foldertree_flags::TFolderOptionFlags Value);
+  // Whether the classic look is drawn: dotted lines and boxed buttons (see above).
   bool OldTreeStyle() const { return FUseOldStyle; }
   void SetOldTreeStyle(bool Value);
 
@@ -85,6 +88,7 @@ public:
   // into DirList; true when there is one. False, DirList untouched, when the
   // folder does not exist.
   bool GetSubDirs(const QString& Path, QStringList& DirList) const;
+  // The same for Node's folder; false for no node.
   bool GetSubDirs(TTreeNode* Node, QStringList& DirList) const;
   // Creates FolderName (one or more levels joined by "/" or "\") below the
   // selected folder and selects it; false for no selection, a rejected
@@ -99,6 +103,7 @@ public:
   // Whether new nodes are still being checked for subfolders.
   bool Filling() const { return FNextPending < FPending.size(); }
 
+  // Fires when Directory changes.
   TNotifyEvent OnDirChanged;
 
   bool CanExpand(TTreeNode* Node) override;

@@ -19,12 +19,14 @@ Q_ENUM_NS(TFolderOptTypes)
 }  // namespace foldertree_enums
 using namespace foldertree_enums;
 
+// A set of folder options (see TFolderOptTypes).
 using TFolderOptions = Set<TFolderOptTypes>;
 
 // The options as flags, bit i for option i, as forms and Designer store them
 // (property Options of TFolderTree).
 namespace foldertree_flags {
 Q_NAMESPACE
+// The flag of each folder option.
 enum TFolderOptionFlag {
   fotSymLinks = 1 << foldertree_enums::fotSymLinks,
   fotHidden = 1 << foldertree_enums::fotHidden,

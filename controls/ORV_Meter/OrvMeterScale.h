@@ -26,8 +26,11 @@ using namespace meter_enums;
 
 // The scale's range and kind.
 struct TMeterScale {
+  // The value at the scale's minimum end.
   double Min = 0;
+  // The value at the scale's maximum end.
   double Max = 1;
+  // Whether the scale is meant to be logarithmic (see LogMapped).
   bool Logarithmic = false;
 
   // Whether values map logarithmically: Logarithmic with a range above 0.
@@ -41,20 +44,27 @@ struct TMeterScale {
   // V limited to [Min, Max].
   double Clamp(double V) const;
 
+  // Equal when range and kind are equal.
   bool operator==(const TMeterScale&) const = default;
 };
 
 // A meter's layout parameters: scale angle A (degrees), scale radius R
 // (pixels), centre (CX, CY).
 struct TMeterGeometry {
+  // Scale angle A in degrees.
   int Angle = 90;
+  // Scale radius R in pixels; nothing is drawn while it is 0 or less.
   double Radius = 0;
+  // Horizontal position CX of the centre, in client pixels.
   int CenterX = 0;
+  // Vertical position CY of the centre, in client pixels.
   int CenterY = 0;
 
   // Drawing angle of the scale fraction F: A/2 + 90 - A * F.
   double AngleOf(double F) const { return Angle / 2.0 + 90 - Angle * F; }
+  // Drawing angle of the scale's minimum end: 90 + A/2.
   double MinEndAngle() const { return 90 + Angle / 2.0; }
+  // Drawing angle of the scale's maximum end: 90 - A/2.
   double MaxEndAngle() const { return 90 - Angle / 2.0; }
   // The point at angle Phi (degrees) on the ellipse of half-axes Rx, Ry
   // around the centre, each coordinate rounded (halves to even).
@@ -62,6 +72,7 @@ struct TMeterGeometry {
   // The point at angle Phi and distance D from the centre.
   TPoint PointAt(double Phi, double D) const { return EllipsePoint(Phi, D, D); }
 
+  // Equal when all four layout parameters are equal.
   bool operator==(const TMeterGeometry&) const = default;
 };
 
@@ -72,24 +83,33 @@ struct TMeterGeometry {
 // 180) stand on the bottom rim, the others hang from the top rim.
 TMeterGeometry MeterLayoutGeometry(TMeterLayout Layout, int W, int H, int RimTop, int RimSide, int RimBottom);
 
-// The nice tick step of NrTicks intervals over Min..Max: the first labelled
-// value First, the Step between labels (negative when Max < Min, 0 when they
-// are equal) and the number of minor subdivisions Minor.
+// A nice tick step: where the labels start, how far apart they are and how
+// many minor subdivisions lie between them.
 struct TTickStep {
+  // The first labelled value: the first multiple of Step not below Min.
   double First = 0;
+  // The step between labels: negative when Max < Min, 0 when they are equal.
   double Step = 0;
+  // The number of parts the minor ticks divide a step into.
   int Minor = 1;
 };
+// The nice tick step of NrTicks intervals over Min..Max: 1, 2 or 5 times a
+// power of ten.
 TTickStep NiceTickStep(int NrTicks, double Min, double Max);
 
-// The scale's marks in drawing order: the minor ticks, and the major ticks
-// each with or without its label.
+// A major tick of the scale.
 struct TMajorMark {
+  // The scale value the tick marks.
   double Value = 0;
+  // Whether the tick carries a label.
   bool Labelled = true;
 };
+// The scale's marks in drawing order: the minor ticks, and the major ticks
+// each with or without its label.
 struct TScaleMarks {
+  // The values of the minor ticks.
   std::vector<double> Minor;
+  // The major ticks.
   std::vector<TMajorMark> Major;
 };
 // The marks of a scale of NrTicks intervals. Minor ticks (when ShortTicks)

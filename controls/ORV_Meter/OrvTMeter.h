@@ -112,103 +112,151 @@ class TMeter : public TGraphicControl {
   Q_PROPERTY(orv::TColor LimWatchPsvColor READ LimWatchPsvColor WRITE SetLimWatchPsvColor)
 
 public:
+  // A meter of 297 x 209 pixels with the second needle hidden.
   explicit TMeter(TOwnerArg AOwner);
   ~TMeter() override;
 
   // ---- values and range
+  // The first needle's value, clamped into the range (range events: see above).
   double Value() const { return FValue; }
   void SetValue(double Value);
+  // The second needle's value, clamped into the range.
   double ValueSec() const { return FValueSec; }
   void SetValueSec(double Value);
+  // The value at the scale's minimum end; at or above the maximum it moves that to itself + 1.
   double MeterMinValue() const { return FScale.Min; }
   void SetMeterMinValue(double Value);
+  // The value at the scale's maximum end; at or below the minimum it moves that below itself.
   double MeterMaxValue() const { return FScale.Max; }
   void SetMeterMaxValue(double Value);
+  // Values at or below it lie in the low range and light the low lamp.
   double ThresholdLow() const { return FThresholdLow; }
   void SetThresholdLow(double Value);
+  // Values at or above it lie in the high range and light the high lamp.
   double ThresholdHigh() const { return FThresholdHigh; }
   void SetThresholdHigh(double Value);
+  // Whether the scale is logarithmic; it can be only over a range above 1e-100.
   bool Logarithmic() const { return FScale.Logarithmic; }
   void SetLogarithmic(bool Value);
 
   // ---- scale
+  // The scale angle, 90 to 360 degrees; the radius and centre follow from it.
   TMeterLayout MeterLayout() const { return FMeterLayout; }
   void SetMeterLayout(TMeterLayout Value);
+  // The number of intervals the tick step is chosen for.
   int MeterNrTicks() const { return FMeterNrTicks; }
   void SetMeterNrTicks(int Value);  // clamped to 2..21
+  // Decimal places of the scale labels.
   int MeterDecPlaces() const { return FMeterDecPlaces; }
   void SetMeterDecPlaces(int Value);  // clamped to 0..4
+  // Whether minor ticks are drawn between the major ones.
   bool MeterShortTicks() const { return FMeterShortTicks; }
   void SetMeterShortTicks(bool Value);
+  // Whether the scale arc is drawn.
   bool MeterScaleLine() const { return FMeterScaleLine; }
   void SetMeterScaleLine(bool Value);
+  // Whether the scale (arc, ticks and labels) is drawn.
   bool ScaleVisible() const { return FScaleVisible; }
   void SetScaleVisible(bool Value);
+  // Whether the bands of the low, normal and high ranges are drawn under the scale.
   bool ScaleBkVisible() const { return FScaleBkVisible; }
   void SetScaleBkVisible(bool Value);
+  // Width of the ring of bands.
   double ScaleBkWidth() const { return FScaleBkWidth; }
   void SetScaleBkWidth(double Value);  // percent of the radius, clamped to 0..100
+  // Colour of the low range's band.
   TColor ColorSclBkLow() const { return FColorSclBkLow; }
   void SetColorSclBkLow(TColor Value);
+  // Colour of the normal range's band.
   TColor ColorSclBkNorm() const { return FColorSclBkNorm; }
   void SetColorSclBkNorm(TColor Value);
+  // Colour of the high range's band.
   TColor ColorSclBkHigh() const { return FColorSclBkHigh; }
   void SetColorSclBkHigh(TColor Value);
+  // Colour of the scale arc and ticks; the labels take the control's font colour.
   TColor ColorScale() const { return FColorScale; }
   void SetColorScale(TColor Value);
+  // Text drawn in the dial, centred a third of the radius above the centre.
   QString Caption() const { return FCaption; }
   void SetCaption(const QString& Value);
   // The caption's font; setting copies the given font.
   TFont* FontCaption() { return &FFontCaption; }
+  // Copies the given font into the caption's font.
   void SetFontCaption(TFont* Value);
 
   // ---- dial and cover
+  // Height of the cover's top rim in pixels.
   int RimTop() const { return FRimTop; }
   void SetRimTop(int Value);
+  // Width of each of the cover's side rims in pixels.
   int RimSide() const { return FRimSide; }
   void SetRimSide(int Value);
+  // Height of the cover's bottom rim in pixels.
   int RimBottom() const { return FRimBottom; }
   void SetRimBottom(int Value);
+  // Colour of the dial when it shows no picture.
   TColor ColorBakG() const { return FColorBakG; }
   void SetColorBakG(TColor Value);
+  // Colour of the rims and the anchor disc.
   TColor ColorCover() const { return FColorCover; }
   void SetColorCover(TColor Value);
+  // Colours of the bevel and frame lines: fixed white and grey, or the system's.
   TColorScheme ColorScheme() const { return FColorScheme; }
   void SetColorScheme(TColorScheme Value);
+  // Style of the outer frame.
   TFrameStyle FrameStyle() const { return FFrameStyle; }
   void SetFrameStyle(TFrameStyle Value);
+  // File of the dial's background picture; empty for the plain ColorBakG.
   QString BackGroundImg() const { return FBackGroundImg; }
   void SetBackGroundImg(const QString& Value);
+  // How the background picture fills the control: natural size, stretched or tiled.
   TBkgFill BkgndFillMode() const { return FBkgndFillMode; }
   void SetBkgndFillMode(TBkgFill Value);
+  // Whether the needles' anchor is covered: by the anchor picture, or else by a disc.
   bool AnchorCovered() const { return FAnchorCovered; }
   void SetAnchorCovered(bool Value);
+  // Radius of the anchor disc in pixels.
   int AnchorSize() const { return FAnchorSize; }
   void SetAnchorSize(int Value);
+  // File of the anchor picture drawn over the centre instead of the disc.
   QString AnchorImage() const { return FAnchorImage; }
   void SetAnchorImage(const QString& Value);
 
   // ---- needles and lamps
+  // The look of the first needle, which shows Value.
   TNeedleLayout* NeedleLayout() { return &FNeedleLayout; }
   void SetNeedleLayout(TNeedleLayout* Value);  // copies the settings
+  // The look of the second needle, which shows ValueSec.
   TNeedleLayout* NeedleLayoutSec() { return &FNeedleLayoutSec; }
+  // Copies the settings of the given layout into the second needle's.
   void SetNeedleLayoutSec(TNeedleLayout* Value);
+  // Whether the high limit lamp is shown.
   bool LimWatchHighOn() const { return FLimWatchHighOn; }
   void SetLimWatchHighOn(bool Value);
+  // Whether the low limit lamp is shown.
   bool LimWatchLowOn() const { return FLimWatchLowOn; }
   void SetLimWatchLowOn(bool Value);
+  // Colour of a lit lamp.
   TColor LimWatchActColor() const { return FLimWatchActColor; }
   void SetLimWatchActColor(TColor Value);
+  // Colour of an unlit lamp.
   TColor LimWatchPsvColor() const { return FLimWatchPsvColor; }
   void SetLimWatchPsvColor(TColor Value);
 
   // ---- events
+  // Fires before each scale label is drawn, with its text (to change or empty) and top left corner.
   TmtBeforeDrawScaleLabelEvent OnBeforeDrawScaleLabel;
+  // Fires after needles, cover and lamps are drawn, before the outer frame.
   TMeterRenderedEvent OnMeterRendered;
+  // Fires before the first needle is drawn; setting NeedleDrawn suppresses the built-in one.
   TBeforeDrawNeedleEvent OnBeforeDrawNeedle;
+  // Fires at each mouse move with the value under the pointer's direction (see above).
   TMouseMoveInMeterEvent OnMouseMoveInMeter;
+  // Fires when a new value lies in the high range, or a new ThresholdHigh puts Value in it.
   TNotifyEvent OnOverFlow;
+  // Fires when a new value lies in the low range, or a new ThresholdLow puts Value in it.
   TNotifyEvent OnUnderFlow;
+  // Fires when a new value lies between the thresholds.
   TNotifyEvent OnNormalRange;
 
   // ---- value and pixel conversions
@@ -226,6 +274,7 @@ public:
   // ---- geometry, shared by painting, the mouse and tests
   // Layout parameters A, R, CX, CY for the present size and rims.
   const TMeterGeometry& Geometry() const { return FGeometry; }
+  // The scale's range and kind.
   const TMeterScale& Scale() const { return FScale; }
   // Drawing angle of a value, not clamped: A/2 + 90 - A * fraction.
   double ValueAngle(double V) const { return FGeometry.AngleOf(FScale.Fraction(V)); }
@@ -243,16 +292,22 @@ public:
   // The lamp of the high (top right) or low (top left) limit.
   TRect LampRect(bool High) const;
 
+  // The smallest size that leaves a radius of at least one pixel in every layout.
   QSize minimumSizeHint() const override;
   void Paint() override;
 
 protected:
   void Loaded() override;
   void Resize() override;
+  // Fires OnMouseMove, then OnMouseMoveInMeter.
   void MouseMove(TShiftState Shift, int X, int Y) override;
+  // Fires OnOverFlow.
   void DoOverFlowEvent();
+  // Fires OnUnderFlow.
   void DoUnderFlowEvent();
+  // Fires OnNormalRange.
   void DoNormalRangeEvent();
+  // Fires OnMouseMoveInMeter.
   void MouseMoveInMeter(bool WithinRange, TShiftState Shift, double MeterValue);
 
 private:

@@ -22,29 +22,41 @@ namespace orv {
 
 class TNeedleLayout : public TPersistent {
 public:
+  // Length of each barb of the head in pixels.
   int HeadSize() const { return FHeadSize; }
   void SetHeadSize(int Value);
+  // Opening angle of the head in degrees.
   int HeadAngle() const { return FHeadAngle; }
   void SetHeadAngle(int Value);  // clamped to 0..180
+  // Distance in pixels from the tip back to where the shaft joins the head.
   int HeadMidLeng() const { return FHeadMidLeng; }
   void SetHeadMidLeng(int Value);
+  // Width of the shaft in pixels; 0 draws it as a line.
   int Thickness() const { return FThickness; }
   void SetThickness(int Value);
+  // Fill colour of the needle.
   TColor ColorBody() const { return FColorBody; }
   void SetColorBody(TColor Value);
+  // Outline colour of the needle.
   TColor ColorOutline() const { return FColorOutline; }
   void SetColorOutline(TColor Value);
+  // Length in percent of the scale radius less 4 pixels.
   int PercentNeedleLength() const { return FPercentNeedleLength; }
   void SetPercentNeedleLength(int Value);  // clamped to 0..100
+  // How far left of the needle its shadow lies, in pixels.
   int ShadowDx() const { return FShadowDx; }
   void SetShadowDx(int Value);
+  // How far above the needle its shadow lies, in pixels; both 0: no shadow.
   int ShadowDy() const { return FShadowDy; }
   void SetShadowDy(int Value);
+  // Colour of the shadow.
   TColor ShadowColor() const { return FShadowColor; }
   void SetShadowColor(TColor Value);
+  // Whether the needle is shown; TMeter tells what that means for each needle.
   bool Visible() const { return FVisible; }
   void SetVisible(bool Value);
 
+  // Fires after a setting changed, with the layout as Sender.
   TNotifyEvent OnChange;
 
   void Assign(TPersistent* Source) override;

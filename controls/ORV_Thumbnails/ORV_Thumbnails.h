@@ -78,6 +78,7 @@ class TThumbnails : public TGraphicControl {
   Q_PROPERTY(orv::core_enums::TFrameStyle InnerFrameStyle READ InnerFrameStyle WRITE SetInnerFrameStyle)
 
 public:
+  // A view of 260 x 400 pixels over slides 1 to 100.
   explicit TThumbnails(TOwnerArg AOwner);
   ~TThumbnails() override;
 
@@ -85,39 +86,55 @@ public:
   // slide and brings a scroll position outside the new range into it.
   int Min() const { return FMin; }
   void SetMin(int Value);
+  // The last slide number; below 1 becomes 1.
   int Max() const { return FMax; }
   void SetMax(int Value);
+  // Side of a slide's square picture area in pixels.
   int SlideSize() const { return FSlideSize; }
   void SetSlideSize(int Value);  // clamped to 50..Width (at least 50)
+  // Gap between neighbouring slides in pixels.
   int SlideDistance() const { return FSlideDistance; }
   void SetSlideDistance(int Value);  // clamped to 0..100
+  // Border in pixels between a slide's edge and its picture area.
   int SlideMargin() const { return FSlideMargin; }
   void SetSlideMargin(int Value);  // clamped to 0..100
   // A changed mode clears the selection.
   TSlideSelectMode SlideSelectMode() const { return FSlideSelectMode; }
   void SetSlideSelectMode(TSlideSelectMode Value);
+  // Whether pictures are scaled smoothly.
   bool AntiAlias() const { return FAntiAlias; }
   void SetAntiAlias(bool Value);
+  // Width of the focus outline in pixels.
   int FocusLinewidth() const { return FFocusLinewidth; }
   void SetFocusLinewidth(int Value);  // clamped to 0..10; 0: no outline
+  // The slide under the pointer; 0 for none.
   int FocusedSlide() const { return FFocusedSlide; }
 
+  // Colour of the background around the slides.
   TColor ColorBackGnd() const { return FColorBackGnd; }
   void SetColorBackGnd(TColor Value);
+  // Colour of an unselected slide's face.
   TColor ColorCover() const { return FColorCover; }
   void SetColorCover(TColor Value);
+  // Colour of a selected slide's face.
   TColor ColorSelected() const { return FColorSelected; }
   void SetColorSelected(TColor Value);
+  // Colour of the focus outline.
   TColor ColorFocus() const { return FColorFocus; }
   void SetColorFocus(TColor Value);
+  // Colour of the chart markers drawn on slides.
   TColor ColorMark() const { return FColorMark; }
   void SetColorMark(TColor Value);
+  // Kept for form files; the frames are drawn in fixed colours.
   TColorScheme ColorScheme() const { return FColorScheme; }
   void SetColorScheme(TColorScheme Value);
+  // Style of the frame around the control.
   TFrameStyle FrameStyle() const { return FFrameStyle; }
   void SetFrameStyle(TFrameStyle Value);
+  // Style of the frame around each slide.
   TFrameStyle OuterFrameStyle() const { return FOuterFrameStyle; }
   void SetOuterFrameStyle(TFrameStyle Value);
+  // Style of the frame around each picture.
   TFrameStyle InnerFrameStyle() const { return FInnerFrameStyle; }
   void SetInnerFrameStyle(TFrameStyle Value);
 
@@ -125,9 +142,11 @@ public:
   // False for slides outside Min..Max; setting those is ignored.
   bool GetSelectedSlide(int sldnum) const;
   void SetSelectedSlide(int sldnum, bool value);
+  // Deselects every slide and repaints.
   void ResetAllSelections();
   // The lowest selected slide; Min - 1 when none is selected.
   int FirstSelectedSlide() const;
+  // The number of selected slides.
   int NumSlidesSelected() const;
 
   // ---- scrolling
@@ -143,8 +162,9 @@ public:
   // ---- geometry, shared by painting, the mouse and tests
   // Distance from one slide to the next: SlideSize + SlideDistance + 2 * SlideMargin.
   int Pitch() const;
-  // Slides per row and rows shown, as of the last layout (paint, resize or size change).
+  // Slides per row, as of the last layout (paint, resize or size change).
   int SlidesPerRow() const { return FNumSldX; }
+  // Rows painted: the height over Pitch, plus one, as of the last layout.
   int RowsShown() const { return FNumSldY; }
   // Pixels of the top row scrolled away.
   int ScrollOffset() const;
@@ -163,22 +183,34 @@ public:
   // The focus outline's outer box of a slide (right and bottom exclusive).
   TRect FocusBox(int SldNum) const;
 
+  // Room for one slide between the 10-pixel bands at top and bottom.
   QSize minimumSizeHint() const override;
 
   // ---- events
+  // Asks for the picture of each slide a paint draws (see above).
   TImageRequestEvent OnImageRequest;
+  // Fires after each slide is drawn, with the canvas and the slide's top left corner.
   TSlideRenderedEvent OnSlideRendered;
+  // Fires at each left click, after the selection changed, with the point and slide.
   TImageClickEvent OnImageClick;
+  // Fires at each double click with the point and the slide under it.
   TImageClickEvent OnImageDblClick;
+  // Fires when FocusedSlide changes.
   TNotifyEvent OnFocusChange;
+  // Fires in each paint before the first OnImageRequest.
   TNotifyEvent OnFirstImageRequest;
+  // Fires in each paint after the last OnImageRequest.
   TNotifyEvent OnLastImageRequest;
 
   void Assign(TPersistent* Source) override;
   void Paint() override;
+  // Makes the slide under the pointer FocusedSlide while FocusLinewidth > 0.
   void MouseMove(TShiftState Shift, int X, int Y) override;
+  // A left click selects by SlideSelectMode, then fires OnImageClick.
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  // Fires OnImageDblClick.
   void DblClick() override;
+  // Clears FocusedSlide while FocusLinewidth > 0.
   void MouseLeave() override;
   bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
 
@@ -187,6 +219,7 @@ protected:
   void Resize() override;
   // Draw and erase the focus outline straight on the surface.
   void HiLite(int SldNum);
+  // Erases FocusedSlide's outline, in the colour of its face.
   void ResetLastHiLite();
 
 private:

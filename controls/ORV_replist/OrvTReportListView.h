@@ -599,13 +599,16 @@ public:
   // with an empty caption, enlarges the form to show them all and removes
   // them again when it closes.
   TModalResult EditRowEntries(int Row, int PosLeft, int PosTop);
+  // The same with the given caption and button texts.
   TModalResult EditRowEntries(int Row, int PosLeft, int PosTop, const QString& FormCaption,
                               const QString& ButOKCaption, const QString& ButCancelCaption);
+  // The same with the editors placed on ContainerForm (see above).
   TModalResult EditRowEntries(int Row, TForm* ContainerForm, int PosLeft, int PosTop);
-  // Handlers of the dialog's buttons and editors: close it with mrOk or
-  // mrCancel; Enter (#13) closes it with mrOk.
+  // Handlers of the dialog's buttons and editors. OK closes it with mrOk.
   void EdRowOKClick(TObject* Sender);
+  // Cancel closes the dialog with mrCancel.
   void EdRowCancelClick(TObject* Sender);
+  // Enter (#13) in an editor closes the dialog with mrOk.
   void EdRowKeyPress(TObject* Sender, QChar& Key);
 
   // ---- notifications
@@ -668,6 +671,7 @@ public:
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
 protected:
+  // The dialog of EditRowEntries; a null ContainerForm builds a form of its own with buttons.
   TModalResult EditRowEntriesIntern(int Row, TForm* ContainerForm, int PosLeft, int PosTop, const QString& FormCaption,
                                     const QString& ButOKCaption, const QString& ButCancelCaption);
   void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
