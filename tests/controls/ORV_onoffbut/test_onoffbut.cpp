@@ -9,6 +9,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 using namespace orv;
@@ -158,20 +159,23 @@ TEST_F(OnOffButTest, TextsAreDrawnWhereTheyBelong) {
   const int th = probe.Canvas()->TextHeight(QStringLiteral("(8g]}ÜÄ§"));
   const QString text = QStringLiteral("Off");
   const int tw = probe.Canvas()->TextWidth(text);
-  struct Case { void (TOnOffBut::*Set)(const QString&); TPoint (TOnOffBut::*Pos)(int, int) const; };
+  struct Case {
+    std::function<void(TOnOffBut*, const QString&)> Set;
+    std::function<TPoint(TOnOffBut*, int, int)> Pos;
+  };
   const Case cases[] = {{&TOnOffBut::SetLeftText, &TOnOffBut::LeftTextPos},
                         {&TOnOffBut::SetRightText, &TOnOffBut::RightTextPos},
                         {&TOnOffBut::SetTopText, &TOnOffBut::TopTextPos},
                         {&TOnOffBut::SetBottomText, &TOnOffBut::BottomTextPos}};
   for (const Case& c : cases) {
-    (but->*c.Set)(text);
-    const TPoint p = (but->*c.Pos)(tw, th);
+    c.Set(but, text);
+    const TPoint p = c.Pos(but, tw, th);
     const QRect r(p.X, p.Y, tw, th);
     const QImage img = Grab(but);
     const QRect ink = orv::test::InkBounds(img, r.adjusted(-3, -3, 3, 3) & QRect(2, 2, 236, 116), clWhite);
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_TRUE(r.adjusted(-1, 0, 1, 0).contains(ink)) << p.X << "," << p.Y;  // bold glyphs may overhang a pixel
-    (but->*c.Set)(QString());
+    c.Set(but, QString());
   }
   but->SetLeftText(text);
   const TPoint lp = but->LeftTextPos(tw, th);
