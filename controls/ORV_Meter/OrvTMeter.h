@@ -44,6 +44,11 @@
 // pixels of the anchor picture (and transparent ones) let the meter show
 // through.
 //
+// On a full circle (mlCirc360) the maximum end of the scale meets the
+// minimum end. Its tick is the minimum's, and its label, which would be drawn
+// over the minimum's, is left out (OnBeforeDrawScaleLabel is not called for
+// it): the scale reads "0", not "0" and "360" on top of each other.
+//
 // Painting, in this order: background, bands, scale (OnBeforeDrawScaleLabel
 // may change or empty each label), caption, the second needle, the first
 // needle (OnBeforeDrawNeedle may draw its own and suppress the built-in
@@ -229,8 +234,9 @@ public:
   const TMeterScale& Scale() const { return FScale; }
   // Drawing angle of a value, not clamped: A/2 + 90 - A * fraction.
   double ValueAngle(double V) const { return FGeometry.AngleOf(FScale.Fraction(V)); }
-  // The ticks and labels the scale draws.
-  TScaleMarks Marks() const { return ScaleMarks(FMeterNrTicks, FScale, FMeterShortTicks); }
+  // The ticks and labels the scale draws. On a full circle a label that
+  // would fall on the first one (the maximum on the minimum) is left out.
+  TScaleMarks Marks() const;
   // A tick of Length pixels at value V: from radius R inwards (the end point
   // itself is not drawn).
   std::pair<TPoint, TPoint> TickLine(double V, int Length) const;

@@ -109,6 +109,40 @@ TEST_F(MeterTest, LabelsAndTheirEvent) {
   EXPECT_EQ(PixelAt(img, outer.X, outer.Y), clNavy);  // ... its tick is not
 }
 
+// Where the two ends of a full circle meet, one label: the minimum's.
+TEST_F(MeterTest, FullCircleLabelsWhereItsEndsMeetOnce) {
+  struct Case {
+    TMeterLayout Layout;
+    double Min, Max;
+    int Ticks;
+    bool Log;
+    int Labels;
+    const char *First, *Last;
+  };
+  const Case cases[] = {
+      {mlCirc360, 0, 360, 12, false, 18, "0", "340"},  // 360 falls on 0
+      {mlCirc360, 1, 1000, 3, true, 9, "1", "500"},    // 1000 falls on 1
+      {mlCirc360, 0, 350, 7, false, 18, "0", "340"},   // the ends lie apart
+      {mlCirc300, 0, 360, 12, false, 19, "0", "360"},
+  };
+  QStringList texts;
+  meter->OnBeforeDrawScaleLabel = [&](TObject*, TCanvas*, QString& Label, int, int) { texts << Label; };
+  meter->SetMeterDecPlaces(0);
+  for (const Case& c : cases) {
+    meter->SetLogarithmic(false);
+    meter->SetMeterMaxValue(c.Max);
+    meter->SetMeterMinValue(c.Min);
+    meter->SetMeterNrTicks(c.Ticks);
+    meter->SetLogarithmic(c.Log);
+    meter->SetMeterLayout(c.Layout);
+    texts.clear();
+    meter->Paint();
+    ASSERT_EQ(texts.size(), c.Labels) << c.Layout << " " << c.Max;
+    EXPECT_EQ(texts.front(), QLatin1String(c.First)) << c.Layout << " " << c.Max;
+    EXPECT_EQ(texts.back(), QLatin1String(c.Last)) << c.Layout << " " << c.Max;
+  }
+}
+
 TEST_F(MeterTest, BackgroundBands) {
   meter->SetThresholdLow(0.3);
   meter->SetThresholdHigh(0.7);
