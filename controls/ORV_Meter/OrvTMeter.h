@@ -104,6 +104,7 @@ class TMeter : public TGraphicControl {
   Q_PROPERTY(orv::core_enums::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
   Q_PROPERTY(orv::core_enums::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
   Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+  Q_PROPERTY(QFont FontCaption READ FontCaptionHandle WRITE SetFontCaptionHandle)
   Q_PROPERTY(QString BackGroundImg READ BackGroundImg WRITE SetBackGroundImg)
   Q_PROPERTY(orv::core_enums::TBkgFill BkgndFillMode READ BkgndFillMode WRITE SetBkgndFillMode)
   Q_PROPERTY(bool AnchorCovered READ AnchorCovered WRITE SetAnchorCovered)
@@ -262,6 +263,10 @@ protected:
   void MouseMoveInMeter(bool WithinRange, TShiftState Shift, double MeterValue);
 
 private:
+  // The caption font's face, size and style, as forms store them.
+  QFont FontCaptionHandle() const { return FFontCaption.Handle(); }
+  void SetFontCaptionHandle(const QFont& Value) { FFontCaption.SetHandle(Value); }
+
   // A paint is made of three cached layers and what changes with the
   // values. The dial (background, bands, scale, caption) lies under the
   // needles, the cover (rims, anchor, dial bevel) over them on a transparent

@@ -481,4 +481,13 @@ TEST_F(MeterTest, NeedleLayoutsAreCopied) {
   meter->SetFontCaption(&big);
   EXPECT_EQ(meter->FontCaption()->Size(), 20);
   EXPECT_EQ(paints, 3);
+  // Forms set the caption font by its property.
+  QFont stored = meter->property("FontCaption").value<QFont>();
+  EXPECT_EQ(stored.pointSize(), 20);
+  stored.setPointSize(12);
+  stored.setBold(true);
+  EXPECT_TRUE(meter->setProperty("FontCaption", stored));
+  EXPECT_EQ(meter->FontCaption()->Size(), 12);
+  EXPECT_TRUE(meter->FontCaption()->Style().Contains(fsBold));
+  EXPECT_EQ(paints, 4);
 }
