@@ -287,6 +287,7 @@ private:
     QString Picture;
     int PictureGeneration = 0;
     TBkgFill FillMode = bfNatural;
+    bool LabelHandler = false;  // labels as a handler changed them
     bool operator==(const TDialKey&) const = default;
   };
   struct TCoverKey {
@@ -306,6 +307,7 @@ private:
     TFrameStyle Frame = fsNone;
     TColor WhiteLine = 0, GrayLine = 0, BakG = 0;
     bool HighLamp = false, LowLamp = false;
+    bool Rendered = false;  // OnMeterRendered drew over everything
     bool operator==(const TLiveKey&) const = default;
   };
   // The last paint: the surface as it left it, where its needles were, and

@@ -460,6 +460,49 @@ TEST_F(MeterTest, ValueChangesRepaintWhatOthersDrewOnTheSurface) {
   EXPECT_EQ(Shot(), Grab(fresh));
 }
 
+// A handler that drew on the meter leaves nothing behind once it is removed.
+TEST_F(MeterTest, RemovedHandlersLeaveNothingBehind) {
+  using Install = std::function<void(TMeter*, bool)>;
+  const Install handlers[] = {
+      [](TMeter* m, bool On) {
+        m->OnBeforeDrawScaleLabel = On ? TmtBeforeDrawScaleLabelEvent([](TObject*, TCanvas*, QString& Label, int, int) {
+          Label = QStringLiteral("[%1]").arg(Label);
+        })
+                                       : nullptr;
+      },
+      [](TMeter* m, bool On) {
+        m->OnMeterRendered = On ? TMeterRenderedEvent([](TObject*, TCanvas* Canvas) {
+          Canvas->Brush()->SetColor(clBlue);
+          Canvas->FillRect(TRect(20, 20, 120, 120));
+        })
+                                : nullptr;
+      },
+      [](TMeter* m, bool On) {
+        m->OnBeforeDrawNeedle = On ? TBeforeDrawNeedleEvent([](TObject*, TCanvas* Canvas, bool&) {
+          Canvas->Brush()->SetColor(clYellow);
+          Canvas->FillRect(TRect(150, 20, 250, 120));
+        })
+                                   : nullptr;
+      },
+  };
+  QWidget freshHost;
+  auto* fresh = new TMeter(nullptr);
+  fresh->SetValue(0.3);
+  fresh->SetParent(&freshHost);
+  fresh->show();
+  const QImage expected = Grab(fresh);
+  int i = 0;
+  for (const Install& handler : handlers) {
+    meter->SetValue(0.6);
+    handler(meter, true);
+    meter->Paint();
+    Shot();
+    handler(meter, false);
+    meter->SetValue(0.3);
+    EXPECT_EQ(Shot(), expected) << "handler " << i++;
+  }
+}
+
 TEST_F(MeterTest, NeedleLayoutsAreCopied) {
   TNeedleLayout other;
   other.SetColorBody(clRed);
