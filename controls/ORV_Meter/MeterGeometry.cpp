@@ -13,6 +13,18 @@ int Round(double x) { return int(std::lrint(x)); }
 
 }  // namespace
 
+TScaleMarks TMeter::Marks() const {
+  TScaleMarks marks = ScaleMarks(FMeterNrTicks, FScale, FMeterShortTicks);
+  if (FGeometry.Angle != 360) return marks;
+  // A full turn after the first label lies the first label itself.
+  auto labelled = [](const TMajorMark& m) { return m.Labelled; };
+  const auto first = std::find_if(marks.Major.begin(), marks.Major.end(), labelled);
+  const auto last = std::find_if(marks.Major.rbegin(), marks.Major.rend(), labelled);
+  if (first == marks.Major.end() || &*last == &*first) return marks;
+  if (std::abs(FScale.Fraction(last->Value) - FScale.Fraction(first->Value) - 1) < 1e-3) last->Labelled = false;
+  return marks;
+}
+
 std::pair<TPoint, TPoint> TMeter::TickLine(double V, int Length) const {
   const double phi = ValueAngle(V), r = FGeometry.Radius;
   return {FGeometry.PointAt(phi, r), FGeometry.PointAt(phi, r - Length)};

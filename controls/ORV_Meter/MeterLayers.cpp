@@ -58,6 +58,7 @@ TMeter::TDialKey TMeter::DialKey(qreal Ratio) {
   k.Picture = FBackGroundImg;
   k.PictureGeneration = FPictureGeneration;
   k.FillMode = FBkgndFillMode;
+  k.LabelHandler = bool(OnBeforeDrawScaleLabel);
   return k;
 }
 
@@ -82,7 +83,7 @@ TMeter::TCoverKey TMeter::CoverKey(qreal Ratio) const {
 
 TMeter::TLiveKey TMeter::LiveKey() const {
   return {FFrameStyle,     ColorToRGB(FColWhiteLine), ColorToRGB(FColGrayLine), ColorToRGB(FColorBakG),
-          FLimWatchHighOn, FLimWatchLowOn};
+          FLimWatchHighOn, FLimWatchLowOn,           bool(OnMeterRendered)};
 }
 
 bool TMeter::UpdateLayers(qreal Ratio) {

@@ -44,6 +44,11 @@
 // pixels of the anchor picture (and transparent ones) let the meter show
 // through.
 //
+// On a full circle (mlCirc360) the maximum end of the scale meets the
+// minimum end. Its tick is the minimum's, and its label, which would be drawn
+// over the minimum's, is left out (OnBeforeDrawScaleLabel is not called for
+// it): the scale reads "0", not "0" and "360" on top of each other.
+//
 // Painting, in this order: background, bands, scale (OnBeforeDrawScaleLabel
 // may change or empty each label), caption, the second needle, the first
 // needle (OnBeforeDrawNeedle may draw its own and suppress the built-in
@@ -99,6 +104,7 @@ class TMeter : public TGraphicControl {
   Q_PROPERTY(orv::core_enums::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
   Q_PROPERTY(orv::core_enums::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
   Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+  Q_PROPERTY(QFont FontCaption READ FontCaptionHandle WRITE SetFontCaptionHandle)
   Q_PROPERTY(QString BackGroundImg READ BackGroundImg WRITE SetBackGroundImg)
   Q_PROPERTY(orv::core_enums::TBkgFill BkgndFillMode READ BkgndFillMode WRITE SetBkgndFillMode)
   Q_PROPERTY(bool AnchorCovered READ AnchorCovered WRITE SetAnchorCovered)
@@ -278,8 +284,9 @@ public:
   const TMeterScale& Scale() const { return FScale; }
   // Drawing angle of a value, not clamped: A/2 + 90 - A * fraction.
   double ValueAngle(double V) const { return FGeometry.AngleOf(FScale.Fraction(V)); }
-  // The ticks and labels the scale draws.
-  TScaleMarks Marks() const { return ScaleMarks(FMeterNrTicks, FScale, FMeterShortTicks); }
+  // The ticks and labels the scale draws. On a full circle a label that
+  // would fall on the first one (the maximum on the minimum) is left out.
+  TScaleMarks Marks() const;
   // A tick of Length pixels at value V: from radius R inwards (the end point
   // itself is not drawn).
   std::pair<TPoint, TPoint> TickLine(double V, int Length) const;
@@ -311,6 +318,10 @@ protected:
   void MouseMoveInMeter(bool WithinRange, TShiftState Shift, double MeterValue);
 
 private:
+  // The caption font's face, size and style, as forms store them.
+  QFont FontCaptionHandle() const { return FFontCaption.Handle(); }
+  void SetFontCaptionHandle(const QFont& Value) { FFontCaption.SetHandle(Value); }
+
   // A paint is made of three cached layers and what changes with the
   // values. The dial (background, bands, scale, caption) lies under the
   // needles, the cover (rims, anchor, dial bevel) over them on a transparent
@@ -331,6 +342,7 @@ private:
     QString Picture;
     int PictureGeneration = 0;
     TBkgFill FillMode = bfNatural;
+    bool LabelHandler = false;  // labels as a handler changed them
     bool operator==(const TDialKey&) const = default;
   };
   struct TCoverKey {
@@ -350,6 +362,7 @@ private:
     TFrameStyle Frame = fsNone;
     TColor WhiteLine = 0, GrayLine = 0, BakG = 0;
     bool HighLamp = false, LowLamp = false;
+    bool Rendered = false;  // OnMeterRendered drew over everything
     bool operator==(const TLiveKey&) const = default;
   };
   // The last paint: the surface as it left it, where its needles were, and

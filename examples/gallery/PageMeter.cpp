@@ -1,9 +1,10 @@
 // Gallery page "Meters": TMeter in its six layouts, each following a
-// simulated process signal, and a row of instruments: a logarithmic vacuum
-// gauge, a thermometer with coloured bands on a printed dial (a background
-// picture) whose limit lamps light as the temperature crosses its thresholds,
-// and a power meter with a peak-hold second needle and an anchor picture. The
-// value under the mouse pointer is read out below.
+// simulated process signal (the full circle as a wind vane), and a row of
+// instruments: a logarithmic vacuum gauge labelled at its decades, a
+// thermometer with coloured bands on a printed dial (a background picture)
+// whose limit lamps light as the temperature crosses its thresholds, and a
+// power meter with a peak-hold second needle and an anchor picture. The value
+// under the mouse pointer is read out below.
 
 #include "GalleryPage.h"
 
@@ -131,7 +132,7 @@ QWidget* MakeLayoutsGroup(std::vector<Live>& Meters) {
       {mlCirc180, 0, 1, 5, 1, "cos \u03c6", "mlCirc180: power factor"},
       {mlCirc270, 0, 160, 8, 0, "km/h", "mlCirc270: the gauge of a test rig"},
       {mlCirc300, 0, 6000, 6, 0, "rpm", "mlCirc300, a disc anchor"},
-      {mlCirc360, 0, 360, 12, 0, "deg", "mlCirc360: a bearing, full circle"},
+      {mlCirc360, -180, 180, 20, 0, "wind", "mlCirc360: a wind vane, full circle"},
   };
   int i = 0;
   for (const Spec& s : specs) {
@@ -147,6 +148,18 @@ QWidget* MakeLayoutsGroup(std::vector<Live>& Meters) {
     m->SetThresholdHigh(s.Max);
     m->SetLimWatchLowOn(false);
     m->SetLimWatchHighOn(false);
+    if (s.Layout == mlCirc360) {
+      // North at the top, the cardinal points named; south lies where the
+      // scale's ends meet.
+      m->OnBeforeDrawScaleLabel = [](TObject*, TCanvas*, QString& Label, int, int) {
+        const int deg = Label.toInt();
+        Label = deg == 0     ? QStringLiteral("N")
+                : deg == 90  ? QStringLiteral("E")
+                : deg == -90 ? QStringLiteral("W")
+                : deg == -180 ? QStringLiteral("S")
+                              : QString();
+      };
+    }
     const double min = s.Min, max = s.Max;
     Meters.push_back({m, {0.7 + 0.23 * i, 1.3 * i}, [min, max](double v) { return min + v * (max - min); }});
     grid->addWidget(Captioned(m, QString::fromUtf8(s.Text)), i / 3, i % 3);
@@ -172,9 +185,12 @@ QWidget* MakeInstrumentsGroup(std::vector<Live>& Meters, QLabel* Readout) {
   vacuum->SetCaption(QStringLiteral("mbar"));
   vacuum->SetLimWatchLowOn(false);
   vacuum->SetLimWatchHighOn(false);
-  // Labels without trailing zeros: "0.001", "0.5", "200".
+  // Labels at the decades only, as a vacuum gauge prints them: "0.001" to
+  // "1000"; the ticks at 2 and 5 stay unlabelled.
   vacuum->OnBeforeDrawScaleLabel = [](TObject*, TCanvas*, QString& Label, int, int) {
-    Label = QString::number(Label.toDouble(), 'g', 3);
+    const double v = Label.toDouble();
+    const bool decade = std::abs(std::log10(v) - std::round(std::log10(v))) < 1e-9;
+    Label = decade ? QString::number(v, 'g', 4) : QString();
   };
   Meters.push_back({vacuum, {0.35, 0.4}, [](double v) { return std::pow(10.0, -3 + 6 * v); }});
   row->addWidget(Captioned(vacuum, QStringLiteral("Logarithmic: a vacuum gauge over six decades")));

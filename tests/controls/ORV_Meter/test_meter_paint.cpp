@@ -109,6 +109,40 @@ TEST_F(MeterTest, LabelsAndTheirEvent) {
   EXPECT_EQ(PixelAt(img, outer.X, outer.Y), clNavy);  // ... its tick is not
 }
 
+// Where the two ends of a full circle meet, one label: the minimum's.
+TEST_F(MeterTest, FullCircleLabelsWhereItsEndsMeetOnce) {
+  struct Case {
+    TMeterLayout Layout;
+    double Min, Max;
+    int Ticks;
+    bool Log;
+    int Labels;
+    const char *First, *Last;
+  };
+  const Case cases[] = {
+      {mlCirc360, 0, 360, 12, false, 18, "0", "340"},  // 360 falls on 0
+      {mlCirc360, 1, 1000, 3, true, 9, "1", "500"},    // 1000 falls on 1
+      {mlCirc360, 0, 350, 7, false, 18, "0", "340"},   // the ends lie apart
+      {mlCirc300, 0, 360, 12, false, 19, "0", "360"},
+  };
+  QStringList texts;
+  meter->OnBeforeDrawScaleLabel = [&](TObject*, TCanvas*, QString& Label, int, int) { texts << Label; };
+  meter->SetMeterDecPlaces(0);
+  for (const Case& c : cases) {
+    meter->SetLogarithmic(false);
+    meter->SetMeterMaxValue(c.Max);
+    meter->SetMeterMinValue(c.Min);
+    meter->SetMeterNrTicks(c.Ticks);
+    meter->SetLogarithmic(c.Log);
+    meter->SetMeterLayout(c.Layout);
+    texts.clear();
+    meter->Paint();
+    ASSERT_EQ(texts.size(), c.Labels) << c.Layout << " " << c.Max;
+    EXPECT_EQ(texts.front(), QLatin1String(c.First)) << c.Layout << " " << c.Max;
+    EXPECT_EQ(texts.back(), QLatin1String(c.Last)) << c.Layout << " " << c.Max;
+  }
+}
+
 TEST_F(MeterTest, BackgroundBands) {
   meter->SetThresholdLow(0.3);
   meter->SetThresholdHigh(0.7);
@@ -426,6 +460,49 @@ TEST_F(MeterTest, ValueChangesRepaintWhatOthersDrewOnTheSurface) {
   EXPECT_EQ(Shot(), Grab(fresh));
 }
 
+// A handler that drew on the meter leaves nothing behind once it is removed.
+TEST_F(MeterTest, RemovedHandlersLeaveNothingBehind) {
+  using Install = std::function<void(TMeter*, bool)>;
+  const Install handlers[] = {
+      [](TMeter* m, bool On) {
+        m->OnBeforeDrawScaleLabel = On ? TmtBeforeDrawScaleLabelEvent([](TObject*, TCanvas*, QString& Label, int, int) {
+          Label = QStringLiteral("[%1]").arg(Label);
+        })
+                                       : nullptr;
+      },
+      [](TMeter* m, bool On) {
+        m->OnMeterRendered = On ? TMeterRenderedEvent([](TObject*, TCanvas* Canvas) {
+          Canvas->Brush()->SetColor(clBlue);
+          Canvas->FillRect(TRect(20, 20, 120, 120));
+        })
+                                : nullptr;
+      },
+      [](TMeter* m, bool On) {
+        m->OnBeforeDrawNeedle = On ? TBeforeDrawNeedleEvent([](TObject*, TCanvas* Canvas, bool&) {
+          Canvas->Brush()->SetColor(clYellow);
+          Canvas->FillRect(TRect(150, 20, 250, 120));
+        })
+                                   : nullptr;
+      },
+  };
+  QWidget freshHost;
+  auto* fresh = new TMeter(nullptr);
+  fresh->SetValue(0.3);
+  fresh->SetParent(&freshHost);
+  fresh->show();
+  const QImage expected = Grab(fresh);
+  int i = 0;
+  for (const Install& handler : handlers) {
+    meter->SetValue(0.6);
+    handler(meter, true);
+    meter->Paint();
+    Shot();
+    handler(meter, false);
+    meter->SetValue(0.3);
+    EXPECT_EQ(Shot(), expected) << "handler " << i++;
+  }
+}
+
 TEST_F(MeterTest, NeedleLayoutsAreCopied) {
   TNeedleLayout other;
   other.SetColorBody(clRed);
@@ -447,4 +524,13 @@ TEST_F(MeterTest, NeedleLayoutsAreCopied) {
   meter->SetFontCaption(&big);
   EXPECT_EQ(meter->FontCaption()->Size(), 20);
   EXPECT_EQ(paints, 3);
+  // Forms set the caption font by its property.
+  QFont stored = meter->property("FontCaption").value<QFont>();
+  EXPECT_EQ(stored.pointSize(), 20);
+  stored.setPointSize(12);
+  stored.setBold(true);
+  EXPECT_TRUE(meter->setProperty("FontCaption", stored));
+  EXPECT_EQ(meter->FontCaption()->Size(), 12);
+  EXPECT_TRUE(meter->FontCaption()->Style().Contains(fsBold));
+  EXPECT_EQ(paints, 4);
 }
