@@ -8,6 +8,8 @@
 
 #include <ORV_NumIO.h>
 
+#include <QHash>
+
 #include <algorithm>
 
 namespace orv {
@@ -46,10 +48,11 @@ TEditFormat ParseEditFormat(const QString& Format) {
   return f;
 }
 
-// The list items of a "c" or "l" parameter: the pieces before each "|".
+// The list items of a "c" or "l" parameter: the pieces before each "|", a
+// "|" added at the end when missing (so an empty parameter gives one empty item).
 QStringList ListItems(const QString& Param) {
   QStringList items = Param.split(QLatin1Char('|'));
-  if (Param.endsWith(QLatin1Char('|')) || Param.isEmpty()) items.removeLast();
+  if (Param.endsWith(QLatin1Char('|'))) items.removeLast();
   return items;
 }
 
@@ -129,6 +132,13 @@ TModalResult TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm
   lw += 8;
 
   int mw = 0;
+  // Editors that could not show their cell (a fixed list without its value,
+  // a date that did not read), with the value they opened on and the cell.
+  struct TUnshown {
+    TDateTime Opened;
+    QString Cell;
+  };
+  QHash<const TComponent*, TUnshown> unshown;
   for (int c = 1; c <= n; ++c) {
     const int y = (c - 1) * 25;
     QString format = ColumnFormat(c);
@@ -165,6 +175,7 @@ TModalResult TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm
           box->SetText(cell);
         else
           box->SetItemIndex(int(box->Items()->StringList().indexOf(cell)));
+        if (box->Style() == csDropDownList && box->ItemIndex() < 0) unshown.insert(box, {0, cell});
         break;
       }
       case 'd': {
@@ -172,8 +183,10 @@ TModalResult TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm
         named(picker, "DtPick");
         const QString dateFormat = f.Type.mid(1);
         const QString text = cell.isEmpty() && !f.Param.isEmpty() ? f.Param : cell;
-        picker->SetDateTime(detail::ParseEditDateTime(text, dateFormat));
+        bool read = false;
+        picker->SetDateTime(detail::ParseEditDateTime(text, dateFormat, &read));
         picker->SetFormat(dateFormat);
+        if (!read) unshown.insert(picker, {picker->DateTime(), cell});
         break;
       }
       case 'e':
@@ -251,10 +264,13 @@ TModalResult TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm
                                                                   name.contains(kPrefix + QStringLiteral("NumIO"))))
         SetElem(comp->Tag(), Row, edit->Text());
       else if (auto* box = dynamic_cast<TCustomComboBox*>(comp); box && name.contains(kPrefix + QStringLiteral("CBox")))
-        SetElem(comp->Tag(), Row, box->Text());
+        SetElem(comp->Tag(), Row, unshown.contains(box) && box->ItemIndex() < 0 ? unshown[box].Cell : box->Text());
       else if (auto* picker = dynamic_cast<TDateTimePicker*>(comp);
                picker && name.contains(kPrefix + QStringLiteral("DtPick")))
-        SetElem(comp->Tag(), Row, detail::FormatEditDateTime(picker->Format(), picker->DateTime()));
+        SetElem(comp->Tag(), Row,
+                unshown.contains(picker) && picker->DateTime() == unshown[picker].Opened
+                    ? unshown[picker].Cell
+                    : detail::FormatEditDateTime(picker->Format(), picker->DateTime()));
     }
   }
   return result;
