@@ -220,6 +220,17 @@ TEST_F(FolderTreeTest, RefreshTreeFallsBackToTheNearestExistingFolder) {
   EXPECT_EQ(DirChanges, 2);
 }
 
+TEST_F(FolderTreeTest, RefreshTreeKeepsTheTrailingSlashWhenNoNodeTakesOver) {
+  // A folder reached through a link; then the folder goes and links are no longer listed.
+  Tree->SetOptions({fotSymLinks});
+  Node(QStringLiteral("linkdir/one"));
+  ASSERT_EQ(Tree->Directory(), Dir(QStringLiteral("linkdir/one")));
+  ASSERT_TRUE(QDir(Root).rmdir(QStringLiteral("alpha/one")));
+  Tree->SetOptions({});
+  EXPECT_FALSE(Tree->Selected());  // the link's node is not listed
+  EXPECT_EQ(Tree->Directory(), Dir(QStringLiteral("linkdir")));
+}
+
 TEST_F(FolderTreeTest, DisabledShowsButtonFaceAndEnabledTheColourAgain) {
   Tree->SetColor(clYellow);
   Tree->SetEnabled(false);
