@@ -593,9 +593,10 @@ public:
   // Cancel nothing; a date is written in its column's format, so that it
   // reads back the same. An editor that could not show its cell and was
   // left as it opened (a fixed list whose items do not hold the cell, a date
-  // that does not read in its format, an empty one included) writes the
-  // cell back unchanged rather than an empty text or the zero date
-  // 30.12.1899, so that OK never loses a value nobody edited. Returns the
+  // that does not read in its format, an empty one included, a number box
+  // that refuses the cell's text) writes the cell back unchanged rather than
+  // an empty text or the zero date 30.12.1899, so that OK never loses a
+  // value nobody edited. Returns the
   // dialog's modal result. Raises
   // EConvertError for a date cell that cannot be encoded (a day 0).
   //

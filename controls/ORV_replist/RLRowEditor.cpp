@@ -133,10 +133,12 @@ TModalResult TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm
 
   int mw = 0;
   // Editors that could not show their cell (a fixed list without its value,
-  // a date that did not read), with the value they opened on and the cell.
+  // a date that did not read, a number box that refused the text), with the
+  // cell and what they opened on.
   struct TUnshown {
-    TDateTime Opened;
     QString Cell;
+    QString Text;        // a number box's text
+    TDateTime Date = 0;  // a picker's date/time
   };
   QHash<const TComponent*, TUnshown> unshown;
   for (int c = 1; c <= n; ++c) {
@@ -175,7 +177,7 @@ TModalResult TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm
           box->SetText(cell);
         else
           box->SetItemIndex(int(box->Items()->StringList().indexOf(cell)));
-        if (box->Style() == csDropDownList && box->ItemIndex() < 0) unshown.insert(box, {0, cell});
+        if (box->Style() == csDropDownList && box->ItemIndex() < 0) unshown.insert(box, {cell, QString()});
         break;
       }
       case 'd': {
@@ -186,7 +188,7 @@ TModalResult TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm
         bool read = false;
         picker->SetDateTime(detail::ParseEditDateTime(text, dateFormat, &read));
         picker->SetFormat(dateFormat);
-        if (!read) unshown.insert(picker, {picker->DateTime(), cell});
+        if (!read) unshown.insert(picker, {cell, QString(), picker->DateTime()});
         break;
       }
       case 'e':
@@ -208,6 +210,7 @@ TModalResult TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm
                      ? detail::RowNumberText(l, Row, detail::ReadCount(QStringView(f.Param).mid(3)))
                      : f.Param;
         num->SetText(text);
+        if (num->Text() != text) unshown.insert(num, {cell, num->Text()});
         break;
       }
       case 's': {
@@ -262,13 +265,14 @@ TModalResult TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm
       if (!name.contains(kPrefix)) continue;
       if (auto* edit = dynamic_cast<TCustomEdit*>(comp); edit && (name.contains(kPrefix + QStringLiteral("Edit")) ||
                                                                   name.contains(kPrefix + QStringLiteral("NumIO"))))
-        SetElem(comp->Tag(), Row, edit->Text());
+        SetElem(comp->Tag(), Row, unshown.contains(edit) && edit->Text() == unshown[edit].Text ? unshown[edit].Cell
+                                                                                              : edit->Text());
       else if (auto* box = dynamic_cast<TCustomComboBox*>(comp); box && name.contains(kPrefix + QStringLiteral("CBox")))
         SetElem(comp->Tag(), Row, unshown.contains(box) && box->ItemIndex() < 0 ? unshown[box].Cell : box->Text());
       else if (auto* picker = dynamic_cast<TDateTimePicker*>(comp);
                picker && name.contains(kPrefix + QStringLiteral("DtPick")))
         SetElem(comp->Tag(), Row,
-                unshown.contains(picker) && picker->DateTime() == unshown[picker].Opened
+                unshown.contains(picker) && picker->DateTime() == unshown[picker].Date
                     ? unshown[picker].Cell
                     : detail::FormatEditDateTime(picker->Format(), picker->DateTime()));
     }

@@ -263,27 +263,28 @@ TEST_F(RowEditorTest, GivenFormGetsTheEditorsAndLosesThemAgain) {
 }
 
 TEST_F(RowEditorTest, EditorsThatCannotShowTheirCellKeepItUnlessChanged) {
-  V->SetNrCols(5);
+  V->SetNrCols(6);
   V->SetColumnFormat(1, QStringLiteral("[l][]red|green"));
   V->SetColumnFormat(2, QStringLiteral("[ddd.MM.yyyy][]"));
   V->SetColumnFormat(3, QStringLiteral("[ddd.MM.yyyy][]"));
   V->SetColumnFormat(4, QStringLiteral("[dHH:mm][]"));
   V->SetColumnFormat(5, QStringLiteral("[l][]"));
+  V->SetColumnFormat(6, QStringLiteral("[i][]"));
   struct Case {
-    const char* Cells[5];
-    bool Touch;  // pick a list item and a date
-    const char* Expected[5];
+    const char* Cells[6];
+    bool Touch;  // pick a list item and a date, type a number
+    const char* Expected[6];
   };
   const Case cases[] = {
-      // Nothing changed: a value that is no item, an unreadable date and an empty one stay.
-      {{"purple", "soon", "", "", ""}, false, {"purple", "soon", "", "", ""}},
+      // Nothing changed: a value that is no item, an unreadable date, an empty one and no number stay.
+      {{"purple", "soon", "", "", "", "n/a"}, false, {"purple", "soon", "", "", "", "n/a"}},
       // Values that show are written back in the editor's terms.
-      {{"green", "3.1.2024", "", "07:05", ""}, false, {"green", "03.01.2024", "", "07:05", ""}},
+      {{"green", "3.1.2024", "", "07:05", "", "12"}, false, {"green", "03.01.2024", "", "07:05", "", "12"}},
       // What the user changes is written.
-      {{"purple", "soon", "", "", ""}, true, {"red", "02.03.2021", "", "", ""}},
+      {{"purple", "soon", "", "", "", "n/a"}, true, {"red", "02.03.2021", "", "", "", "7"}},
   };
   for (const Case& c : cases) {
-    for (int col = 1; col <= 5; ++col) V->SetElem(col, 3, QString::fromUtf8(c.Cells[col - 1]));
+    for (int col = 1; col <= 6; ++col) V->SetElem(col, 3, QString::fromUtf8(c.Cells[col - 1]));
     Edit(
         3,
         [&](TForm* F) {
@@ -292,9 +293,10 @@ TEST_F(RowEditorTest, EditorsThatCannotShowTheirCellKeepItUnlessChanged) {
           if (!c.Touch) return;
           Find<TComboBox>(F, "runtime_rlre_CBox1")->SetItemIndex(0);
           Find<TDateTimePicker>(F, "runtime_rlre_DtPick2")->SetDateTime(EncodeDate(2021, 3, 2));
+          QTest::keyClicks(Find<TNumIO>(F, "runtime_rlre_NumIO6")->findChild<QLineEdit*>(), QStringLiteral("7"));
         },
         mrOk);
-    for (int col = 1; col <= 5; ++col)
+    for (int col = 1; col <= 6; ++col)
       EXPECT_EQ(V->Elem(col, 3), QString::fromUtf8(c.Expected[col - 1])) << c.Cells[0] << " column " << col;
   }
 }
