@@ -116,6 +116,20 @@ TEST_F(FolderTreeTest, SelectPathExpandsDownToTheFolder) {
   EXPECT_EQ(Tree->Directory(), Dir(QStringLiteral("Delta/x")));
 }
 
+TEST_F(FolderTreeTest, ASelectionFiresClickThenChangeThenDirChanged) {
+  Node(QStringLiteral("alpha"));
+  QStringList log;
+  Tree->OnClick = [&](TObject*) { log << QStringLiteral("click ") + Tree->Directory(); };
+  Tree->OnChange = [&](TObject*, TTreeNode*) { log << QStringLiteral("change ") + Tree->Directory(); };
+  Tree->OnDirChanged = [&](TObject*) { log << QStringLiteral("dir ") + Tree->Directory(); };
+  Node(QStringLiteral("zeta"));
+  EXPECT_EQ(log, QStringList({"click " + Dir(QStringLiteral("alpha")), "change " + Dir(QStringLiteral("zeta")),
+                              "dir " + Dir(QStringLiteral("zeta"))}));
+  log.clear();
+  Node(QStringLiteral("zeta"));  // the same folder again: no OnDirChanged
+  EXPECT_EQ(log, QStringList({"click " + Dir(QStringLiteral("zeta")), "change " + Dir(QStringLiteral("zeta"))}));
+}
+
 TEST_F(FolderTreeTest, PathsMatchTheSameCaseFirstThenAnyCase) {
   ASSERT_TRUE(QDir().mkpath(Root + QStringLiteral("/case")));
   ASSERT_TRUE(QDir().mkpath(Root + QStringLiteral("/CASE")));
