@@ -132,7 +132,9 @@ bool TFolderTree::RefreshTree() {
   FQuietDir = true;
   bool ok = SelectPath(FDirectory);
   while (!ok && !FDirectory.isEmpty()) {
-    FDirectory = ParentDir(FDirectory);
+    // Directory keeps its trailing "/" even when no node takes over the parent.
+    const QString parent = ParentDir(FDirectory);
+    FDirectory = parent.isEmpty() ? parent : EnsureTrailingBkSlash(parent);
     ok = SelectPath(FDirectory);
   }
   FQuietDir = false;

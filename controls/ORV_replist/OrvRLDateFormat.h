@@ -25,8 +25,9 @@ namespace orv::detail {
 // literal that is not there, a number that is not one, a name that is no
 // name, an unknown run of token letters) gives 0. A time alone when year,
 // month and day are all 0. Raises EConvertError for a date or time that
-// cannot be encoded (a day 0 with a year, an hour 25).
-TDateTime ParseEditDateTime(const QString& Text, const QString& Format);
+// cannot be encoded (a day 0 with a year, an hour 25). Read, when given,
+// tells whether the text matched (a matching "00:00" also gives 0).
+TDateTime ParseEditDateTime(const QString& Text, const QString& Format, bool* Read = nullptr);
 
 // DateTime written with Format, so that ParseEditDateTime reads it back.
 QString FormatEditDateTime(const QString& Format, TDateTime DateTime);

@@ -583,13 +583,21 @@ public:
   // replace for the row: "s" an edit box, "c" an editable and "l" a fixed
   // combo box of the "|"-separated items (":N" after the letter: N lines
   // drop down), "d" a date/time picker with the format after the letter
-  // (OrvRLDateFormat.h), "e", "f", "h", "i" a TNumIO; a leading "#" shows
+  // (OrvRLDateFormat.h, whose two- and four-digit fields also read fewer
+  // digits, so "3.1.2024" reads with dd.MM.yyyy instead of giving the zero
+  // date), "e", "f", "h", "i" a TNumIO; a leading "#" shows
   // the editor read-only (disabled, grey), any other letter only the name.
   // An empty cell starts with the parameter, the row number ("rix<N>") or a
   // new password ("$pwd$<N>"). Enter in an editor closes the dialog as OK;
   // OK writes every editor's text back into the row (read-only ones too),
   // Cancel nothing; a date is written in its column's format, so that it
-  // reads back the same. Returns the dialog's modal result. Raises
+  // reads back the same. An editor that could not show its cell and was
+  // left as it opened (a fixed list whose items do not hold the cell, a date
+  // that does not read in its format, an empty one included, a number box
+  // that refuses the cell's text) writes the cell back unchanged rather than
+  // an empty text or the zero date 30.12.1899, so that OK never loses a
+  // value nobody edited. Returns the
+  // dialog's modal result. Raises
   // EConvertError for a date cell that cannot be encoded (a day 0).
   //
   // The first two build their own dialog at screen position (PosLeft,

@@ -183,7 +183,8 @@ QString Padded(int Value, int Width) { return QString::number(Value).rightJustif
 
 }  // namespace
 
-TDateTime ParseEditDateTime(const QString& Text, const QString& Format) {
+TDateTime ParseEditDateTime(const QString& Text, const QString& Format, bool* Read) {
+  if (Read) *Read = false;
   TReader reader(Text);
   TParts p;
   for (const TFormatItem& item : SplitFormat(Format)) {
@@ -198,9 +199,13 @@ TDateTime ParseEditDateTime(const QString& Text, const QString& Format) {
       p.Hour += 12;
   }
   const TDateTime time = EncodeTime(p.Hour, p.Min, p.Sec, 0);
-  if (p.Year == 0 && p.Month == 0 && p.Day == 0) return time;
-  const TDateTime date = EncodeDate(p.Year, p.Month, p.Day);
-  return date >= 0 ? date + time : date - time;  // before 1899-12-30 the fraction still counts forward
+  TDateTime result = time;
+  if (p.Year != 0 || p.Month != 0 || p.Day != 0) {
+    const TDateTime date = EncodeDate(p.Year, p.Month, p.Day);
+    result = date >= 0 ? date + time : date - time;  // before 1899-12-30 the fraction still counts forward
+  }
+  if (Read) *Read = true;
+  return result;
 }
 
 QString FormatEditDateTime(const QString& Format, TDateTime DateTime) {

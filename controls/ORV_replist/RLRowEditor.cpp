@@ -8,6 +8,8 @@
 
 #include <ORV_NumIO.h>
 
+#include <QHash>
+
 #include <algorithm>
 
 namespace orv {
@@ -46,10 +48,11 @@ TEditFormat ParseEditFormat(const QString& Format) {
   return f;
 }
 
-// The list items of a "c" or "l" parameter: the pieces before each "|".
+// The list items of a "c" or "l" parameter: the pieces before each "|", a
+// "|" added at the end when missing (so an empty parameter gives one empty item).
 QStringList ListItems(const QString& Param) {
   QStringList items = Param.split(QLatin1Char('|'));
-  if (Param.endsWith(QLatin1Char('|')) || Param.isEmpty()) items.removeLast();
+  if (Param.endsWith(QLatin1Char('|'))) items.removeLast();
   return items;
 }
 
@@ -129,6 +132,15 @@ TModalResult TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm
   lw += 8;
 
   int mw = 0;
+  // Editors that could not show their cell (a fixed list without its value,
+  // a date that did not read, a number box that refused the text), with the
+  // cell and what they opened on.
+  struct TUnshown {
+    QString Cell;
+    QString Text;        // a number box's text
+    TDateTime Date = 0;  // a picker's date/time
+  };
+  QHash<const TComponent*, TUnshown> unshown;
   for (int c = 1; c <= n; ++c) {
     const int y = (c - 1) * 25;
     QString format = ColumnFormat(c);
@@ -165,6 +177,7 @@ TModalResult TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm
           box->SetText(cell);
         else
           box->SetItemIndex(int(box->Items()->StringList().indexOf(cell)));
+        if (box->Style() == csDropDownList && box->ItemIndex() < 0) unshown.insert(box, {cell, QString()});
         break;
       }
       case 'd': {
@@ -172,8 +185,10 @@ TModalResult TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm
         named(picker, "DtPick");
         const QString dateFormat = f.Type.mid(1);
         const QString text = cell.isEmpty() && !f.Param.isEmpty() ? f.Param : cell;
-        picker->SetDateTime(detail::ParseEditDateTime(text, dateFormat));
+        bool read = false;
+        picker->SetDateTime(detail::ParseEditDateTime(text, dateFormat, &read));
         picker->SetFormat(dateFormat);
+        if (!read) unshown.insert(picker, {cell, QString(), picker->DateTime()});
         break;
       }
       case 'e':
@@ -195,6 +210,7 @@ TModalResult TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm
                      ? detail::RowNumberText(l, Row, detail::ReadCount(QStringView(f.Param).mid(3)))
                      : f.Param;
         num->SetText(text);
+        if (num->Text() != text) unshown.insert(num, {cell, num->Text()});
         break;
       }
       case 's': {
@@ -249,12 +265,16 @@ TModalResult TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm
       if (!name.contains(kPrefix)) continue;
       if (auto* edit = dynamic_cast<TCustomEdit*>(comp); edit && (name.contains(kPrefix + QStringLiteral("Edit")) ||
                                                                   name.contains(kPrefix + QStringLiteral("NumIO"))))
-        SetElem(comp->Tag(), Row, edit->Text());
+        SetElem(comp->Tag(), Row, unshown.contains(edit) && edit->Text() == unshown[edit].Text ? unshown[edit].Cell
+                                                                                              : edit->Text());
       else if (auto* box = dynamic_cast<TCustomComboBox*>(comp); box && name.contains(kPrefix + QStringLiteral("CBox")))
-        SetElem(comp->Tag(), Row, box->Text());
+        SetElem(comp->Tag(), Row, unshown.contains(box) && box->ItemIndex() < 0 ? unshown[box].Cell : box->Text());
       else if (auto* picker = dynamic_cast<TDateTimePicker*>(comp);
                picker && name.contains(kPrefix + QStringLiteral("DtPick")))
-        SetElem(comp->Tag(), Row, detail::FormatEditDateTime(picker->Format(), picker->DateTime()));
+        SetElem(comp->Tag(), Row,
+                unshown.contains(picker) && picker->DateTime() == unshown[picker].Date
+                    ? unshown[picker].Cell
+                    : detail::FormatEditDateTime(picker->Format(), picker->DateTime()));
     }
   }
   return result;

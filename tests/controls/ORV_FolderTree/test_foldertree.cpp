@@ -116,6 +116,20 @@ TEST_F(FolderTreeTest, SelectPathExpandsDownToTheFolder) {
   EXPECT_EQ(Tree->Directory(), Dir(QStringLiteral("Delta/x")));
 }
 
+TEST_F(FolderTreeTest, ASelectionFiresClickThenChangeThenDirChanged) {
+  Node(QStringLiteral("alpha"));
+  QStringList log;
+  Tree->OnClick = [&](TObject*) { log << QStringLiteral("click ") + Tree->Directory(); };
+  Tree->OnChange = [&](TObject*, TTreeNode*) { log << QStringLiteral("change ") + Tree->Directory(); };
+  Tree->OnDirChanged = [&](TObject*) { log << QStringLiteral("dir ") + Tree->Directory(); };
+  Node(QStringLiteral("zeta"));
+  EXPECT_EQ(log, QStringList({"click " + Dir(QStringLiteral("alpha")), "change " + Dir(QStringLiteral("zeta")),
+                              "dir " + Dir(QStringLiteral("zeta"))}));
+  log.clear();
+  Node(QStringLiteral("zeta"));  // the same folder again: no OnDirChanged
+  EXPECT_EQ(log, QStringList({"click " + Dir(QStringLiteral("zeta")), "change " + Dir(QStringLiteral("zeta"))}));
+}
+
 TEST_F(FolderTreeTest, PathsMatchTheSameCaseFirstThenAnyCase) {
   ASSERT_TRUE(QDir().mkpath(Root + QStringLiteral("/case")));
   ASSERT_TRUE(QDir().mkpath(Root + QStringLiteral("/CASE")));
@@ -218,6 +232,17 @@ TEST_F(FolderTreeTest, RefreshTreeFallsBackToTheNearestExistingFolder) {
   EXPECT_EQ(Tree->Directory(), QStringLiteral("/"));
   EXPECT_FALSE(Tree->Selected());
   EXPECT_EQ(DirChanges, 2);
+}
+
+TEST_F(FolderTreeTest, RefreshTreeKeepsTheTrailingSlashWhenNoNodeTakesOver) {
+  // A folder reached through a link; then the folder goes and links are no longer listed.
+  Tree->SetOptions({fotSymLinks});
+  Node(QStringLiteral("linkdir/one"));
+  ASSERT_EQ(Tree->Directory(), Dir(QStringLiteral("linkdir/one")));
+  ASSERT_TRUE(QDir(Root).rmdir(QStringLiteral("alpha/one")));
+  Tree->SetOptions({});
+  EXPECT_FALSE(Tree->Selected());  // the link's node is not listed
+  EXPECT_EQ(Tree->Directory(), Dir(QStringLiteral("linkdir")));
 }
 
 TEST_F(FolderTreeTest, DisabledShowsButtonFaceAndEnabledTheColourAgain) {

@@ -8,6 +8,7 @@
 #include <ORV_replist.h>
 
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -258,5 +259,74 @@ TEST_F(RowEditorTest, GivenFormGetsTheEditorsAndLosesThemAgain) {
   EXPECT_EQ(host.ComponentCount(), 1);
   EXPECT_EQ(host.Components(0), own);
   EXPECT_GT(host.Width(), 120);
+  EXPECT_EQ(Row(2), QStringList({"green", "5", "note"}));
+}
+
+TEST_F(RowEditorTest, EditorsThatCannotShowTheirCellKeepItUnlessChanged) {
+  V->SetNrCols(6);
+  V->SetColumnFormat(1, QStringLiteral("[l][]red|green"));
+  V->SetColumnFormat(2, QStringLiteral("[ddd.MM.yyyy][]"));
+  V->SetColumnFormat(3, QStringLiteral("[ddd.MM.yyyy][]"));
+  V->SetColumnFormat(4, QStringLiteral("[dHH:mm][]"));
+  V->SetColumnFormat(5, QStringLiteral("[l][]"));
+  V->SetColumnFormat(6, QStringLiteral("[i][]"));
+  struct Case {
+    const char* Cells[6];
+    bool Touch;  // pick a list item and a date, type a number
+    const char* Expected[6];
+  };
+  const Case cases[] = {
+      // Nothing changed: a value that is no item, an unreadable date, an empty one and no number stay.
+      {{"purple", "soon", "", "", "", "n/a"}, false, {"purple", "soon", "", "", "", "n/a"}},
+      // Values that show are written back in the editor's terms.
+      {{"green", "3.1.2024", "", "07:05", "", "12"}, false, {"green", "03.01.2024", "", "07:05", "", "12"}},
+      // What the user changes is written.
+      {{"purple", "soon", "", "", "", "n/a"}, true, {"red", "02.03.2021", "", "", "", "7"}},
+  };
+  for (const Case& c : cases) {
+    for (int col = 1; col <= 6; ++col) V->SetElem(col, 3, QString::fromUtf8(c.Cells[col - 1]));
+    Edit(
+        3,
+        [&](TForm* F) {
+          // An empty parameter is one empty item.
+          EXPECT_EQ(Find<TComboBox>(F, "runtime_rlre_CBox5")->Items()->StringList(), QStringList{QString()});
+          if (!c.Touch) return;
+          Find<TComboBox>(F, "runtime_rlre_CBox1")->SetItemIndex(0);
+          Find<TDateTimePicker>(F, "runtime_rlre_DtPick2")->SetDateTime(EncodeDate(2021, 3, 2));
+          QTest::keyClicks(Find<TNumIO>(F, "runtime_rlre_NumIO6")->findChild<QLineEdit*>(), QStringLiteral("7"));
+        },
+        mrOk);
+    for (int col = 1; col <= 6; ++col)
+      EXPECT_EQ(V->Elem(col, 3), QString::fromUtf8(c.Expected[col - 1])) << c.Cells[0] << " column " << col;
+  }
+}
+
+TEST_F(RowEditorTest, EnterClosesAsOkFromEveryKindOfEditor) {
+  V->SetNrCols(5);
+  V->SetColumnFormat(4, QStringLiteral("[l][]a|b"));
+  V->SetColumnFormat(5, QStringLiteral("[ddd.MM.yyyy][]"));
+  V->SetColumnFormat(3, QStringLiteral("[s][]"));
+  for (const char* name : {"runtime_rlre_CBox1", "runtime_rlre_NumIO2", "runtime_rlre_Edit3", "runtime_rlre_CBox4",
+                           "runtime_rlre_DtPick5"}) {
+    const TModalResult result = Edit(2, [&](TForm* F) {
+      auto* editor = Find<TControl>(F, name);
+      ASSERT_TRUE(editor);
+      QWidget* target = editor->findChild<QLineEdit*>();
+      if (auto* box = dynamic_cast<TComboBox*>(editor); box && !box->ComboBox()->lineEdit()) target = box->ComboBox();
+      if (auto* picker = dynamic_cast<TDateTimePicker*>(editor)) target = picker->DateTimeEdit();
+      ASSERT_TRUE(target);
+      QTest::keyClick(target, Qt::Key_Return);
+    });
+    EXPECT_EQ(result, mrOk) << name;
+  }
+}
+
+TEST_F(RowEditorTest, RowsOutsideTheTableOpenEmptyAndWriteNothing) {
+  for (int row : {0, 13, -1}) {
+    EXPECT_EQ(Edit(row, [](TForm* F) { EXPECT_EQ(Find<TComboBox>(F, "runtime_rlre_CBox1")->Text(), QString()); }, mrOk),
+              mrOk);
+    EXPECT_EQ(V->NrOfRows(), 12);
+    EXPECT_EQ(Leftovers(), QStringList());
+  }
   EXPECT_EQ(Row(2), QStringList({"green", "5", "note"}));
 }
