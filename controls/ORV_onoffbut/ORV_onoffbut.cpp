@@ -65,8 +65,10 @@ void TOnOffBut::LoadGlyphs() {
   if (FButtonStyle == oobsUser) {
     for (std::size_t i = 0; i < FButImg.size(); ++i) FButImg[i].Assign(&FUserImg[i]);
   } else {
+    // A value outside the enumeration names no strip: the resource error.
+    const bool known = FButtonStyle > oobsUser && FButtonStyle <= oobsUser5;
     TBitmap strip;
-    strip.LoadFromResourceName(QString::fromLatin1(StripNames[FButtonStyle]));
+    strip.LoadFromResourceName(known ? QString::fromLatin1(StripNames[FButtonStyle]) : QString());
     CutStrip(strip.Image(), FButImg);
   }
   FGlyphWidth = FButImg[0].Width();

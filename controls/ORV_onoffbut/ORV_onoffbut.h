@@ -90,7 +90,7 @@ public:
   bool OnOff() const { return FOnOff; }
   void SetOnOff(bool Value);
   // The glyph strip (oobsColSlideLR). Raises EInvalidGraphic, and keeps the
-  // style, when the strip cannot be loaded.
+  // style, when the strip cannot be loaded or the value is no style.
   TOnOffButStyle ButtonStyle() const { return FButtonStyle; }
   void SetButtonStyle(TOnOffButStyle Value);
   // A normal button (oobmNormalBut) or a speed button, on only while held;

@@ -119,6 +119,12 @@ TEST_F(OnOffButTest, BuiltInStripsHaveTheirSizes) {
     EXPECT_EQ(strip.Height(), 2 * c.H);
     EXPECT_EQ(QRgbToColor(strip.Image().pixel(0, 0)), OnOffButKeyColor) << c.Strip;
   }
+  // A value that is no style (an integer set through the property) names no strip.
+  for (int bad : {-1, oobsUser5 + 1, 1000}) {
+    EXPECT_THROW(but->SetButtonStyle(TOnOffButStyle(bad)), EInvalidGraphic) << bad;
+    EXPECT_EQ(but->ButtonStyle(), oobsUser5) << bad;
+    EXPECT_EQ(but->GlyphWidth(), 24) << bad;
+  }
 }
 
 TEST_F(OnOffButTest, TextPositions) {
