@@ -33,6 +33,8 @@ void TMiniCal::Changed() {
 // ------------------------------------------------------------------ the date
 
 void TMiniCal::SetDate(TDateTime Value) {
+  int y = 0, m = 0, d = 0;
+  DecodeDate(Value, y, m, d);  // raises for a value outside the calendar, before anything changed
   FDate = Value;
   UpdateLayout();
   Changed();

@@ -96,7 +96,8 @@ public:
 
   // ---- the date
   // The selected date (the current date and time at creation). Writing
-  // stores it, lays the month out again and fires OnChange.
+  // stores it, lays the month out again and fires OnChange; a value outside
+  // 0001-01-01 .. 9999-12-31 (or NaN) raises EConvertError and the date stays.
   TDateTime Date() const { return FDate; }
   void SetDate(TDateTime Value);
   // The year of the date. Setting a year below 0 keeps the year; then the
