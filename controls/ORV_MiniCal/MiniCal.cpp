@@ -95,7 +95,7 @@ void TMiniCal::LastDayOfMonth() { SetDay(DaysInAMonth(Year(), Month())); }
 // ------------------------------------------------------------------ settings
 
 void TMiniCal::SetFirstDayOfWeek(TDayOfWeek Value) {
-  if (Value == FFirstDayOfWeek) return;
+  if (Value < dwMon || Value > dwSun || Value == FFirstDayOfWeek) return;
   FFirstDayOfWeek = Value;
   UpdateLayout();
   Changed();

@@ -266,6 +266,16 @@ TEST_F(MiniCalTest, StartsAtNowInEnglishFromMonday) {
   cal->SetFirstDayOfWeek(dwSun);
   cal->SetFirstDayOfWeek(dwSun);
   EXPECT_EQ(changes, 2);
+  // Weekdays outside the enumeration (an integer set through the property) are ignored.
+  for (int bad : {-1, 7, 100}) {
+    cal->SetFirstDayOfWeek(TDayOfWeek(bad));
+    EXPECT_TRUE(cal->setProperty("FirstDayOfWeek", bad)) << bad;
+    EXPECT_EQ(cal->FirstDayOfWeek(), dwSun) << bad;
+    cal->SetDayColors(TDayOfWeek(bad), clRed);
+    EXPECT_EQ(cal->DayColors(TDayOfWeek(bad)), TColor(0)) << bad;
+  }
+  EXPECT_EQ(changes, 2);
+  Grab(cal.get());
 }
 
 TEST_F(MiniCalTest, MonthAndYearSteps) {
