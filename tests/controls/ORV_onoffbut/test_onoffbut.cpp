@@ -232,6 +232,14 @@ TEST_F(OnOffButTest, SpeedButtonIsOnWhileHeld) {
   EXPECT_FALSE(but->OnOff());
   EXPECT_EQ(FrameMismatches(Grab(but), but, "COLSLIDELR", false, true, but->ColorBackgnd()), 0);
   EXPECT_EQ(clicks, 1);
+  // Let go off the glyph (or off the control), it goes off all the same, without a click.
+  for (QPoint away : {QPoint(3, 3), QPoint(-20, 200)}) {
+    QTest::mousePress(but, Qt::LeftButton, {}, GlyphCenter(but));
+    EXPECT_TRUE(but->OnOff());
+    QTest::mouseRelease(but, Qt::LeftButton, {}, away);
+    EXPECT_FALSE(but->OnOff()) << away.x();
+  }
+  EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(OnOffButTest, RadioGroupWithoutAllOff) {
