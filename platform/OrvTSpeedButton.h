@@ -24,7 +24,8 @@
 // the caption with Spacing (4) pixels between; pressed or down, both move
 // one pixel right and down. Disabled, the caption is engraved.
 //
-// Default size 23 x 22.
+// Caption, Down, GroupIndex, AllowAllUp, Flat, NumGlyphs and Spacing are
+// published properties: form files store them. Default size 23 x 22.
 
 #include "OrvTControl.h"
 
@@ -38,6 +39,13 @@ enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
 
 class TSpeedButton : public TGraphicControl {
   Q_OBJECT
+  Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+  Q_PROPERTY(bool Down READ Down WRITE SetDown)
+  Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex)
+  Q_PROPERTY(bool AllowAllUp READ AllowAllUp WRITE SetAllowAllUp)
+  Q_PROPERTY(bool Flat READ Flat WRITE SetFlat)
+  Q_PROPERTY(int NumGlyphs READ NumGlyphs WRITE SetNumGlyphs)
+  Q_PROPERTY(int Spacing READ Spacing WRITE SetSpacing)
 
 public:
   explicit TSpeedButton(TOwnerArg AOwner);

@@ -5,7 +5,9 @@
 // The control holds a table of 47 entries (colour, name, editable flag),
 // filled at creation from the base library's PredefinedColors and named
 // with ColorToString ("clRed", "$00804020"); the first NumColors (20) of them
-// are offered, in table order. LoadBasicVGAPalette, LoadExtendedPalette,
+// are offered, in table order. The list's item texts are those entries'
+// names in the same order (not reversed), so that Text and Items name the
+// entry drawn at each position. LoadBasicVGAPalette, LoadExtendedPalette,
 // LoadStandardPalette and LoadWindowsSystemPalette refill the table from
 // PredefinedColors (16, 20, 47 or 27 entries). SelColor is the colour of
 // the selected entry; setting a colour that an offered entry has (compared

@@ -33,6 +33,8 @@ void TMiniCal::Changed() {
 // ------------------------------------------------------------------ the date
 
 void TMiniCal::SetDate(TDateTime Value) {
+  int y = 0, m = 0, d = 0;
+  DecodeDate(Value, y, m, d);  // raises for a value outside the calendar, before anything changed
   FDate = Value;
   UpdateLayout();
   Changed();
@@ -93,7 +95,7 @@ void TMiniCal::LastDayOfMonth() { SetDay(DaysInAMonth(Year(), Month())); }
 // ------------------------------------------------------------------ settings
 
 void TMiniCal::SetFirstDayOfWeek(TDayOfWeek Value) {
-  if (Value == FFirstDayOfWeek) return;
+  if (Value < dwMon || Value > dwSun || Value == FFirstDayOfWeek) return;
   FFirstDayOfWeek = Value;
   UpdateLayout();
   Changed();

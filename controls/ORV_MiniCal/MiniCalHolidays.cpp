@@ -1,6 +1,8 @@
 // TMiniCal: the holiday list, the movable feasts and the language's texts.
 #include "ORV_MiniCal.h"
 
+#include <cstdint>
+
 namespace orv {
 
 namespace {
@@ -52,15 +54,16 @@ int SpringDay(int Month, int Day) {
 
 QString TMiniCal::TodayText() const { return QString::fromUtf8(TodayTexts[Column(FLanguage)]); }
 
+// In 64 bits, so that no year overflows.
 void CalcEasterSunday(int Year, int& Day, int& Month) {
-  const int k = Year / 100, a = Year % 19, s = (3 * k + 3) / 4;
-  int e = (19 * a + s - (8 * k + 13) / 25 + 15) % 30;
+  const std::int64_t y = Year, k = y / 100, a = y % 19, s = (3 * k + 3) / 4;
+  std::int64_t e = (19 * a + s - (8 * k + 13) / 25 + 15) % 30;
   e = e + 21 - (e + a / 11) / 29;
-  e = e + 7 - (e + (Year + Year / 4 - s + 2) % 7 - 7) % 7;
-  Day = e;
+  e = e + 7 - (e + (y + y / 4 - s + 2) % 7 - 7) % 7;
+  Day = int(e);
   Month = 3;
   if (e >= 32) {
-    Day = e - 31;
+    Day = int(e - 31);
     Month = 4;
   }
 }

@@ -107,7 +107,10 @@ TMiniCal::TCellLook TMiniCal::CellLook(int ACol, int ARow, const TShownMonth& Sh
   if (ACol == 0) {
     look.Background = FColorWeekNoBg;
     look.TextColor = FColorWeekNoFg;
-    look.Text = QString::number(WeekOfTheYear(Shown.First + (ARow - 2) * 7));
+    // The last row of December 9999 starts beyond the calendar: no week number.
+    static const TDateTime lastDate = EncodeDate(9999, 12, 31);
+    const TDateTime weekDay = Shown.First + (ARow - 2) * 7;
+    if (weekDay <= lastDate) look.Text = QString::number(WeekOfTheYear(weekDay));
     return look;
   }
   const int length = Shown.Length;

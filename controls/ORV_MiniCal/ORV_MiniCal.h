@@ -96,7 +96,8 @@ public:
 
   // ---- the date
   // The selected date (the current date and time at creation). Writing
-  // stores it, lays the month out again and fires OnChange.
+  // stores it, lays the month out again and fires OnChange; a value outside
+  // 0001-01-01 .. 9999-12-31 (or NaN) raises EConvertError and the date stays.
   TDateTime Date() const { return FDate; }
   void SetDate(TDateTime Value);
   // The year of the date. Setting a year below 0 keeps the year; then the
@@ -125,7 +126,8 @@ public:
   void LastDayOfMonth();
 
   // ---- settings
-  // The weekday of the first day column (dwMon); a change lays out and fires OnChange.
+  // The weekday of the first day column (dwMon); a change lays out and
+  // fires OnChange. A value outside dwMon..dwSun is ignored.
   TDayOfWeek FirstDayOfWeek() const { return FFirstDayOfWeek; }
   void SetFirstDayOfWeek(TDayOfWeek Value);
   // The language of the texts and the holiday names (lgEnglish). Setting
@@ -190,8 +192,9 @@ public:
   // The circle around today ($0000FF).
   TColor ColorToday() const { return FColorToday; }
   void SetColorToday(TColor Value) { SetColorField(FColorToday, Value); }
-  // Background of the days of a weekday; writing lays out and fires OnChange.
-  TColor DayColors(TDayOfWeek Day) const { return FDayColors[std::size_t(Day)]; }
+  // Background of the days of a weekday; writing lays out and fires
+  // OnChange. A day outside dwMon..dwSun reads 0 and is not written.
+  TColor DayColors(TDayOfWeek Day) const { return Day >= dwMon && Day <= dwSun ? FDayColors[std::size_t(Day)] : 0; }
   void SetDayColors(TDayOfWeek Day, TColor Value);
 
   // ---- holidays

@@ -97,7 +97,8 @@ public:
   void HiLite(int Mark);
   // Draws the last highlighted marker as it is without the highlight.
   void ResetLastHiLite();
-  // The marker last highlighted; -1 before the first and once the mouse has left.
+  // The marker last highlighted; -1 before the first and once the mouse has
+  // left, so that the mouse coming onto marker 0 highlights it too.
   int LastHiLite() const { return FLastHiLite; }
 
   // Fires on a click with the mouse position and the marker picked.

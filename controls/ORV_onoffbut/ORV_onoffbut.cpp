@@ -65,8 +65,10 @@ void TOnOffBut::LoadGlyphs() {
   if (FButtonStyle == oobsUser) {
     for (std::size_t i = 0; i < FButImg.size(); ++i) FButImg[i].Assign(&FUserImg[i]);
   } else {
+    // A value outside the enumeration names no strip: the resource error.
+    const bool known = FButtonStyle > oobsUser && FButtonStyle <= oobsUser5;
     TBitmap strip;
-    strip.LoadFromResourceName(QString::fromLatin1(StripNames[FButtonStyle]));
+    strip.LoadFromResourceName(known ? QString::fromLatin1(StripNames[FButtonStyle]) : QString());
     CutStrip(strip.Image(), FButImg);
   }
   FGlyphWidth = FButImg[0].Width();
@@ -169,18 +171,24 @@ void TOnOffBut::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) 
   if (Button != mbLeft || !InMouseArea(X, Y)) return;
   if (FGroupIndex != 0 && !FAllowAllOff && FOnOff) return;
   FOnOff = !FOnOff;
+  FHeld = true;
   Repaint();
   if (FOnOff) UpdateExclusive();
 }
 
+// A speed button switched on by the press goes off on the release wherever
+// it happens, so that it cannot stay on after a release off the glyph.
 void TOnOffBut::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TGraphicControl::MouseUp(Button, Shift, X, Y);
-  if (Button != mbLeft || !InMouseArea(X, Y)) return;
-  if (FMode == oobmSpeedBut) {
+  if (Button != mbLeft) return;
+  const bool held = FHeld;
+  FHeld = false;
+  const bool counts = InMouseArea(X, Y);
+  if (FMode == oobmSpeedBut && (counts || held)) {
     FOnOff = false;
     Repaint();
   }
-  if (OnClick) OnClick(this);
+  if (counts && OnClick) OnClick(this);
 }
 
 void TOnOffBut::Click() {}

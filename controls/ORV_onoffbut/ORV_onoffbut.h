@@ -23,7 +23,9 @@
 // on the release. Buttons with the same GroupIndex (not 0) on one parent act
 // as radio buttons: switching one on switches the others off, and with
 // AllowAllOff false the one that is on cannot be switched off. A speed
-// button (Mode oobmSpeedBut) is on only while it is held.
+// button (Mode oobmSpeedBut) is on only while it is held: it goes off on the
+// release also when the mouse was let go off the glyph (OnClick then does
+// not fire), where a release outside would otherwise leave it on.
 //
 // OnResize is the application's: auto centring does not depend on it.
 //
@@ -90,7 +92,7 @@ public:
   bool OnOff() const { return FOnOff; }
   void SetOnOff(bool Value);
   // The glyph strip (oobsColSlideLR). Raises EInvalidGraphic, and keeps the
-  // style, when the strip cannot be loaded.
+  // style, when the strip cannot be loaded or the value is no style.
   TOnOffButStyle ButtonStyle() const { return FButtonStyle; }
   void SetButtonStyle(TOnOffButStyle Value);
   // A normal button (oobmNormalBut) or a speed button, on only while held;
@@ -195,7 +197,8 @@ public:
   void Paint() override;
   // A left press where it counts toggles the button.
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-  // A left release where it counts switches a speed button off and fires OnClick.
+  // A left release switches a speed button off (where it counts, or after a
+  // press that counted) and, where it counts, fires OnClick.
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   // Does nothing: OnClick fires from MouseUp.
   void Click() override;
@@ -242,6 +245,7 @@ private:
   TColor FColWhiteLine = clWhite;
   TColor FColGrayLine = clGray;
   bool FTransparent = false;
+  bool FHeld = false;  // the left button went down where it counts
   int FGlyphWidth = 0;
   int FGlyphHeight = 0;
   std::array<TBitmap, 4> FButImg;   // by FrameIndex

@@ -210,7 +210,7 @@ TEST_F(ColSelTest, RedefiningAnEntryThroughTheColourDialog) {
 
   QTest::mouseMove(combo, overBar);
   EXPECT_TRUE(sel->MouseOverBar());
-  sel->SetDroppedDown(true);
+  QTest::mouseClick(combo, Qt::LeftButton, {}, overBar);  // the press opens the list
   EXPECT_EQ(PendingModalAnswers(), 0);
   EXPECT_TRUE(sel->DroppedDown());  // the list opens after the dialog
   sel->SetDroppedDown(false);

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 using namespace orv;
@@ -68,6 +69,12 @@ TEST(EasterTest, KnownEasterSundays) {
     EXPECT_EQ(d, c.Day) << c.Year;
     EXPECT_EQ(m, c.Month) << c.Year;
   }
+  // The extreme years do not overflow (the sanitizer sees it); the largest
+  // still lands between 22 March and 25 April.
+  int d = 0, m = 0;
+  CalcEasterSunday(std::numeric_limits<int>::min(), d, m);
+  CalcEasterSunday(std::numeric_limits<int>::max(), d, m);
+  EXPECT_TRUE((m == 3 && d >= 22 && d <= 31) || (m == 4 && d >= 1 && d <= 25)) << d << "." << m;
 }
 
 TEST_F(MiniCalTest, HolidaysOfKnownYears) {
@@ -265,6 +272,16 @@ TEST_F(MiniCalTest, StartsAtNowInEnglishFromMonday) {
   cal->SetFirstDayOfWeek(dwSun);
   cal->SetFirstDayOfWeek(dwSun);
   EXPECT_EQ(changes, 2);
+  // Weekdays outside the enumeration (an integer set through the property) are ignored.
+  for (int bad : {-1, 7, 100}) {
+    cal->SetFirstDayOfWeek(TDayOfWeek(bad));
+    EXPECT_TRUE(cal->setProperty("FirstDayOfWeek", bad)) << bad;
+    EXPECT_EQ(cal->FirstDayOfWeek(), dwSun) << bad;
+    cal->SetDayColors(TDayOfWeek(bad), clRed);
+    EXPECT_EQ(cal->DayColors(TDayOfWeek(bad)), TColor(0)) << bad;
+  }
+  EXPECT_EQ(changes, 2);
+  Grab(cal.get());
 }
 
 TEST_F(MiniCalTest, MonthAndYearSteps) {
@@ -299,6 +316,28 @@ TEST_F(MiniCalTest, DatePartSetters) {
   cal->SetDay(30);
   ExpectDate(2026, 6, 30);
   EXPECT_EQ(changes, 6);
+}
+
+// A value outside the calendar is refused and the date stays; the first and
+// the last month of the calendar lay out and paint.
+TEST_F(MiniCalTest, EndsOfTheCalendar) {
+  Select(2024, 5, 15);
+  for (TDateTime bad : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), 1e300,
+                        EncodeDate(9999, 12, 31) + 1, EncodeDate(1, 1, 1) - 1}) {
+    EXPECT_THROW(cal->SetDate(bad), EConvertError) << bad;
+    ExpectDate(2024, 5, 15);
+  }
+  EXPECT_EQ(changes, 0);
+  const int handled = HandledExceptionCount();
+  Select(9999, 12, 31);  // its last row starts in January 10000
+  EXPECT_EQ(cal->CellLook(0, 6).Text, QString::number(WeekOfTheYear(EncodeDate(9999, 12, 29))));
+  EXPECT_EQ(cal->CellLook(0, 7).Text, QString());
+  EXPECT_EQ(cal->CellLook(7, 7).Text, QStringLiteral("9"));
+  Grab(cal.get());
+  Select(1, 1, 1);
+  EXPECT_EQ(cal->CellLook(0, 2).Text, QString::number(WeekOfTheYear(EncodeDate(1, 1, 1))));
+  Grab(cal.get());
+  EXPECT_EQ(HandledExceptionCount(), handled);
 }
 
 // ------------------------------------------------------------------ mouse

@@ -134,6 +134,11 @@ TEST_F(MarkSelTest, PaletteDrawing) {
 }
 
 TEST_F(MarkSelTest, HoverHighlightFollowsTheMouse) {
+  EXPECT_EQ(sel->LastHiLite(), -1);
+  QTest::mouseMove(sel.get(), MarkAt(0));  // the first marker is highlighted too
+  EXPECT_EQ(sel->LastHiLite(), 0);
+  const TRect h0 = sel->HiLiteRect(0);  // the cross runs through its corners
+  EXPECT_EQ(PixelAt(Grab(sel.get()), h0.Left + 1, (h0.Top + h0.Bottom) / 2), sel->ColorHiLiteBG());
   QTest::mouseMove(sel.get(), MarkAt(9));
   EXPECT_EQ(sel->LastHiLite(), 9);
   const TRect h9 = sel->HiLiteRect(9);

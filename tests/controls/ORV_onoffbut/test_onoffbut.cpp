@@ -120,6 +120,12 @@ TEST_F(OnOffButTest, BuiltInStripsHaveTheirSizes) {
     EXPECT_EQ(strip.Height(), 2 * c.H);
     EXPECT_EQ(QRgbToColor(strip.Image().pixel(0, 0)), OnOffButKeyColor) << c.Strip;
   }
+  // A value that is no style (an integer set through the property) names no strip.
+  for (int bad : {-1, oobsUser5 + 1, 1000}) {
+    EXPECT_THROW(but->SetButtonStyle(TOnOffButStyle(bad)), EInvalidGraphic) << bad;
+    EXPECT_EQ(but->ButtonStyle(), oobsUser5) << bad;
+    EXPECT_EQ(but->GlyphWidth(), 24) << bad;
+  }
 }
 
 TEST_F(OnOffButTest, TextPositions) {
@@ -229,6 +235,14 @@ TEST_F(OnOffButTest, SpeedButtonIsOnWhileHeld) {
   QTest::mouseRelease(but, Qt::LeftButton, {}, GlyphCenter(but));
   EXPECT_FALSE(but->OnOff());
   EXPECT_EQ(FrameMismatches(Grab(but), but, "COLSLIDELR", false, true, but->ColorBackgnd()), 0);
+  EXPECT_EQ(clicks, 1);
+  // Let go off the glyph (or off the control), it goes off all the same, without a click.
+  for (QPoint away : {QPoint(3, 3), QPoint(-20, 200)}) {
+    QTest::mousePress(but, Qt::LeftButton, {}, GlyphCenter(but));
+    EXPECT_TRUE(but->OnOff());
+    QTest::mouseRelease(but, Qt::LeftButton, {}, away);
+    EXPECT_FALSE(but->OnOff()) << away.x();
+  }
   EXPECT_EQ(clicks, 1);
 }
 

@@ -89,6 +89,22 @@ TEST_F(RepSpeedButtonTest, IntervalsHaveALowerLimitAndSwitchTheTimerWhileHeld) {
   EXPECT_EQ(repeats, (std::vector<int>{500, 800, 950, 1000}));
 }
 
+// The speed button's properties stay published beside the intervals.
+TEST_F(RepSpeedButtonTest, PublishedProperties) {
+  const struct { const char* Name; QVariant Value; } cases[] = {
+      {"Caption", QStringLiteral("+")}, {"GroupIndex", 2}, {"AllowAllUp", true}, {"Down", true},
+      {"Flat", true},                   {"NumGlyphs", 2},  {"Spacing", 6},       {"StartClickInterval", 300},
+      {"RepeatClickInterval", 40},
+  };
+  for (const auto& c : cases) {
+    EXPECT_TRUE(but->setProperty(c.Name, c.Value)) << c.Name;
+    EXPECT_EQ(but->property(c.Name), c.Value) << c.Name;
+  }
+  EXPECT_EQ(but->Caption(), QStringLiteral("+"));
+  EXPECT_TRUE(but->Down());
+  EXPECT_EQ(but->RepeatClickInterval(), 40);
+}
+
 TEST_F(RepSpeedButtonTest, OnlyTheLeftButtonRepeats) {
   Press(Qt::RightButton);
   Advance(1000);
