@@ -11,6 +11,7 @@ namespace {
   RegisterControlClass<TNumIO>();
   RegisterControlClass<TNumIO2>();
   RegisterControlClass<TNumLab>();
+  RegisterControlClass<TNTabEd>();
   RegisterControlClass<TProgBar>();
   RegisterControlClass<TRasterLab>();
   RegisterControlClass<TReportListView>();

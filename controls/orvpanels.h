@@ -8,6 +8,7 @@
 #include <ORV_gradfl.h>
 #include <ORV_NumIO.h>
 #include <ORV_NumLab.h>
+#include <ORV_ntabed.h>
 #include <ORV_ProgBar.h>
 #include <ORV_RasterLab.h>
 #include <ORV_replist.h>
