@@ -58,7 +58,7 @@
 //   states. FindColIndex/FindRowIndex give the first exact name match or 0.
 // - PopupMenuClickEdit opens the in-place editor on the current cell.
 //
-// \image html ntabed.png "A table editor of 1,000 x 50 measurements in the gallery"
+// \image html tableeditor.png "A table editor of 1,000 x 50 measurements in the gallery"
 
 #include <ORV_datatable.h>
 #include <orvcore.h>
@@ -124,6 +124,7 @@ public:
   // An editor with the defaults above; AOwner (a component, a Qt parent
   // widget, or null) owns it and, when it is a control, is its parent.
   explicit TNTabEd(TOwnerArg AOwner);
+  // Frees an owned table; an outside table only loses the editor's hooks.
   ~TNTabEd() override;
 
   // The table shown: owned, or assigned from outside (AssignAnotherDataMatrix).
@@ -563,22 +564,37 @@ public:
   TSetEditEvent OnSetEditText;      // after the editor's text was stored
 
   // ---- framework methods
+  // Paints the grid, the empty table's message and fits the row height (nothing while suppressed).
   void Paint() override;
+  // On a locked cell only Enter and the arrows move; then OnSelectionChanged and the cell cursor.
   void KeyDown(std::uint16_t& Key, TShiftState Shift) override;
+  // Typing edits unless the cell is locked or DataReadOnly; Enter moves on with AutoAdvance.
   void KeyPress(QChar& Key) override;
+  // Selects, opens the editor on a second click, and opens the menus and the comment editor.
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  // Reports a changed selection.
   void MouseMove(TShiftState Shift, int X, int Y) override;
+  // Switches editing on unless the cell is locked or DataReadOnly.
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  // Scrolls, then reports the selection and redraws the cell cursor.
   bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+  // Scrolls, then reports the selection and redraws the cell cursor.
   bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
 
 protected:
+  // Draws a data cell, a heading or the corner cell.
   void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+  // The value text, or a coded column's name; OnGetEditText may change it.
   QString GetEditText(int ACol, int ARow) override;
+  // Stores the editor's text as the cell's value (or marks it as no number); then OnSetEditText.
   void SetEditText(int ACol, int ARow, const QString& Value) override;
+  // A pick list for coded columns.
   TEditStyle GetEditStyle(int ACol, int ARow) override;
+  // The pick-list editor, filled with the column's code names.
   TInplaceEdit* CreateEditor() override;
+  // Reports a changed selection, then fires OnTopLeftChanged.
   void TopLeftChanged() override;
+  // Repaints in the new font.
   void FontChanged() override;
 
 private:
