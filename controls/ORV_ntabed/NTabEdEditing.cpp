@@ -145,8 +145,10 @@ void TNTabEd::KeyPress(QChar& Key) {
     // (rounded) text the editor started with.
     if (cancel && IsDataCell(FEditStart.Cell.X, FEditStart.Cell.Y)) {
       const int c = FEditStart.Cell.X - FColOffset, r = FEditStart.Cell.Y - FRowOffset;
-      Data->SetCellState(c, r, FEditStart.State);
-      Data->SetElem(c, r, FEditStart.Value);
+      if (Elem(c, r) != FEditStart.Value || CellState(c, r) != FEditStart.State) {
+        Data->SetCellState(c, r, FEditStart.State);
+        Data->SetElem(c, r, FEditStart.Value);
+      }
     }
   }
   if (FAutoAdvance && enter) {
