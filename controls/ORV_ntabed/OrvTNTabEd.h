@@ -704,9 +704,9 @@ private:
 
   // the cell the in-place editor last started on, with its value and state
   struct {
-    TGridCoord Cell{-1, -1};
-    double Value = 0;
-    std::uint8_t State = 0;
+    TGridCoord Cell{-1, -1};  // grid cell
+    double Value = 0;         // its element
+    std::uint8_t State = 0;   // its state byte
   } FEditStart;
 
   // mouse

@@ -358,3 +358,44 @@ TEST_F(NTabEdTest, NameAndAttributeSortsReorderWholeLines) {
   EXPECT_EQ(E->RowName(1), QStringLiteral("n1"));
   EXPECT_EQ(E->Elem(1, 2), 3.0);  // the cells came back with their rows
 }
+
+TEST_F(NTabEdTest, AutomaticSizesFollowTheTexts) {
+  TCanvas* c = E->Canvas();
+  c->Font()->Assign(E->Font());
+  E->SetColName(2, QStringLiteral("A rather long column name"));
+  E->SetElem(2, 3, 12345.5);
+  const int name = c->TextWidth(E->ColName(2));
+  EXPECT_EQ(E->AutoColWidth(2, true, 3), name + 11);
+  EXPECT_EQ(E->ColWidths(2), name + 11);
+  EXPECT_EQ(E->AutoColWidth(2, false, 0), c->TextWidth(QStringLiteral("12345.500")) + 8);
+  E->SetRowName(4, QStringLiteral("the longest row name here"));
+  EXPECT_EQ(E->AutoColWidth(0, false, 0), c->TextWidth(E->RowName(4)) + 8);
+  EXPECT_EQ(E->AutoColWidth(-1, true, 0), c->TextWidth(QStringLiteral("Attrib")) + 8);
+  EXPECT_EQ(E->ColWidths(-1), c->TextWidth(QStringLiteral("Attrib")) + 8);
+  EXPECT_EQ(E->AutoColWidth(9, true, 1), 9);  // no such column: Addon + 8 only
+  const int h = std::max(8, c->TextHeight(QStringLiteral("9GMg\u00DC$\u00A7[{|")) + 5);
+  EXPECT_EQ(E->AutoRowHeight(2, 3), h);
+  EXPECT_EQ(E->RowHeights(2), h);
+  const int before = E->RowHeights(1);
+  EXPECT_EQ(E->AutoRowHeight(-1, 3), h);  // the attribute row is hidden: nothing changes
+  EXPECT_EQ(E->RowHeights(1), before);
+
+  E->SetColWidths(0, 120);
+  E->SetColWidths(-1, 50);
+  E->SetDefaultColWidth(70);
+  EXPECT_EQ(E->ColWidths(0), 80);
+  EXPECT_EQ(E->ColWidths(-1), 50);
+  EXPECT_EQ(E->ColWidths(3), 70);
+}
+
+TEST_F(NTabEdTest, TopRowAndLeftColAreClampedToTheTable) {
+  E->Redimension(40, 200);
+  E->SetTopRow(0);
+  EXPECT_EQ(E->TopRow(), 1);
+  E->SetTopRow(120);
+  EXPECT_EQ(E->TopRow(), 120);
+  E->SetLeftCol(-3);
+  EXPECT_EQ(E->LeftCol(), 1);
+  E->SetLeftCol(10);
+  EXPECT_EQ(E->LeftCol(), 10);
+}
