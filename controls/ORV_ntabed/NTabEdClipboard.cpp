@@ -31,6 +31,7 @@ void TNTabEd::PopupMenuClickCopy(TObject*) {
 void TNTabEd::PopupMenuClickPaste(TObject*) {
   const TGridRect s = DataSelection();
   const int nc = FDataCopy->NrOfColumns(), nr = FDataCopy->NrOfRows();
+  if (nc == 0 || nr == 0) return;
   Bulk(true, [&] {
     for (int i = 1; i <= nc; ++i)
       for (int j = 1; j <= nr; ++j) {

@@ -52,6 +52,11 @@
 //   own.
 // - Extracting numbers from clipboard text counts every line feed as a line
 //   end, also one right after a number (text with bare LF line ends).
+// - Escape in the in-place editor puts back the value and state the cell had
+//   when editing began (the editor's text shows the value rounded to the
+//   column's precision; storing that text back would lose digits).
+// - Typed text that reads as infinity or not-a-number ("inf", "nan") marks
+//   the cell as holding no valid number and keeps its value.
 // - SortCols/SortRows sort a block by one row or column (numbers by value,
 //   the other cells after them); the name and attribute sorts reorder whole
 //   columns (rows) of a block with their names, attributes, precision and

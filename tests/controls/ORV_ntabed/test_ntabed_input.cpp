@@ -52,7 +52,8 @@ TEST_F(NTabEdInputTest, TypedTextIsStoredAsItChanges) {
     const char* Text;
     double Value;
     bool NaN;
-  } cases[] = {{"1,5", 1.5, false}, {"  7 ", 7, false}, {"abc", 7, true}, {"-2e3", -2000, false}, {"", -2000, true}};
+  } cases[] = {{"1,5", 1.5, false}, {"  7 ", 7, false}, {"abc", 7, true}, {"-2e3", -2000, false},
+                 {"inf", -2000, true}, {"nan", -2000, true}, {"", -2000, true}};
   for (const auto& k : cases) {
     Click(2, 2);
     Click(1, 1);
