@@ -3,6 +3,7 @@
 #include "OrvTNTabEd.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace orv {
 
