@@ -413,7 +413,8 @@ void TNTabEd::InsertColumn(int ix) {
   // The new column takes its right neighbour's precision (the last one's when appended).
   if (!before.empty()) {
     const std::size_t at = std::size_t(ix - 1);
-    before.insert(before.begin() + std::ptrdiff_t(at), before[std::min(at, before.size() - 1)]);
+    const std::int8_t neighbour = before[std::min(at, before.size() - 1)];
+    before.insert(before.begin() + std::ptrdiff_t(at), neighbour);
     if (before.size() == FDecP.size()) FDecP = std::move(before);
   }
   SetSuppressPaint(was);

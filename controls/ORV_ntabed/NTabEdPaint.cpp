@@ -109,12 +109,17 @@ void TNTabEd::DrawDataCell(int c, int r, const TRect& ARect, TGridDrawState ASta
     if (FBoldMarks) styles.Include(fsBold);
   }
   TColor bg = selected ? FColorRangeSelBG : Color();
-  if (OnBeforeRenderCell) OnBeforeRenderCell(this, c, r, text, fg, bg, styles);
+  BeforeRenderCell(c, r, text, fg, bg, styles);
   cv->Brush()->SetColor(bg);
   cv->FillRect(ARect);
   cv->Font()->SetColor(fg);
   cv->Font()->SetStyle(styles);
   cv->TextRect(ARect, ARect.Left + 2, ARect.Top + 1, text);
+}
+
+void TNTabEd::BeforeRenderCell(int colix, int rowix, QString& Text, TColor& ColorText, TColor& ColorBakg,
+                               TFontStyles& FontStyles) {
+  if (OnBeforeRenderCell) OnBeforeRenderCell(this, colix, rowix, Text, ColorText, ColorBakg, FontStyles);
 }
 
 bool TNTabEd::HeadingHighlighted(int ACol, int ARow) const {

@@ -549,6 +549,9 @@ public:
   void DisplayCellCursor(int ACol, int ARow);
   // The text a data cell shows (data numbers), before OnBeforeRenderCell.
   QString CellText(int ACol, int ARow) const;
+  // Fires OnBeforeRenderCell for data cell (colix, rowix) when it is assigned.
+  void BeforeRenderCell(int colix, int rowix, QString& Text, TColor& ColorText, TColor& ColorBakg,
+                        TFontStyles& FontStyles);
 
   // ---- events
   TNotifyEvent OnChange;            // element or comment changed
