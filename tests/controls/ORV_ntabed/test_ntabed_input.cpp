@@ -3,6 +3,9 @@
 // cells, read-only, Escape.
 #include "NTabEdTestSupport.h"
 
+#include <QMouseEvent>
+#include <QWheelEvent>
+
 using namespace orv;
 using orv::test::NTabEdTest;
 
@@ -205,4 +208,17 @@ TEST_F(NTabEdInputTest, KeysAndWheelReportTheSelection) {
   Fired.clear();
   QApplication::sendEvent(E.get(), &wheel);
   EXPECT_GE(Events("SelectionChanged"), 1);
+}
+
+TEST_F(NTabEdInputTest, DraggingSelectsABlockAndReportsIt) {
+  Click(3, 4);
+  Fired.clear();
+  QTest::mousePress(E.get(), Qt::LeftButton, {}, Center(Cell(1, 1)));
+  QMouseEvent move(QEvent::MouseMove, QPointF(Center(Cell(2, 3))), E->mapToGlobal(QPointF(Center(Cell(2, 3)))),
+                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(E.get(), &move);
+  QTest::mouseRelease(E.get(), Qt::LeftButton, {}, Center(Cell(2, 3)));
+  EXPECT_EQ(E->DataSelection(), TGridRect(1, 1, 2, 3));
+  EXPECT_GE(Events("SelectionChanged"), 1);
+  EXPECT_FALSE(E->EditorMode());
 }
