@@ -132,10 +132,15 @@ struct TResults {
   qint64 CsvSize = 0, XmlSize = 0;
 } R;
 
-// Runs Body once per iteration, timed by hand; Setup runs untimed before each.
+// Runs Body once per iteration, timed by hand; Setup runs untimed before
+// each. Warmups runs of both come first, untimed.
 template <class SetupFn, class BodyFn>
-void Measure(benchmark::State& state, TTime& Mean, SetupFn&& Setup, BodyFn&& Body) {
+void Measure(benchmark::State& state, TTime& Mean, SetupFn&& Setup, BodyFn&& Body, int Warmups = 0) {
   Source();
+  for (int i = 0; i < Warmups; ++i) {
+    Setup();
+    Body();
+  }
   TTime total;
   int n = 0;
   for (auto _ : state) {
@@ -184,9 +189,12 @@ void BM_RLData_UnSort(benchmark::State& state) {
   Measure(state, R.UnSort, [&] { d.Sort(1, -1, true); }, [&] { d.UnSort(); });
 }
 
+// The CSV pair runs once untimed first, as the first run of a process is
+// also the first to touch most of the memory it gets (see README.md).
 void BM_RLData_CsvExport(benchmark::State& state) {
   TRLData& d = Filled();
-  Measure(state, R.CsvOut, [] {}, [&] { d.ExportCSV(TempPath("t.csv"), csvComma, true, false, 1, 1, Cols, Rows); });
+  Measure(
+      state, R.CsvOut, [] {}, [&] { d.ExportCSV(TempPath("t.csv"), csvComma, true, false, 1, 1, Cols, Rows); }, 1);
   R.CsvSize = QFileInfo(TempPath("t.csv")).size();
   state.SetBytesProcessed(state.iterations() * R.CsvSize);
 }
@@ -195,8 +203,9 @@ void BM_RLData_CsvImport(benchmark::State& state) {
   Filled().ExportCSV(TempPath("t.csv"), csvComma, true, false, 1, 1, Cols, Rows);
   R.CsvSize = QFileInfo(TempPath("t.csv")).size();
   std::unique_ptr<TRLData> d;
-  Measure(state, R.CsvIn, [&] { d = std::make_unique<TRLData>(nullptr); },
-          [&] { d->ImportCSV(TempPath("t.csv"), csvComma, true); });
+  Measure(
+      state, R.CsvIn, [&] { d = std::make_unique<TRLData>(nullptr); },
+      [&] { d->ImportCSV(TempPath("t.csv"), csvComma, true); }, 1);
   if (d->NrOfRows() != Rows) state.SkipWithError("import lost rows");
   state.SetBytesProcessed(state.iterations() * R.CsvSize);
 }
@@ -253,10 +262,14 @@ void PrintRatio(const char* what, const char* ours, const TTime& a, const char* 
               what, ours, a.Wall, a.Cpu, theirs, b.Wall, b.Cpu, b.Wall / a.Wall, b.Cpu / a.Cpu);
 }
 
-void PrintRate(const char* what, qint64 Bytes, const TTime& t, int Target) {
+// Before: the rate measured before the reader and writer were last reworked
+// (0: none), so that the output shows both.
+void PrintRate(const char* what, qint64 Bytes, const TTime& t, int Target, int Before = 0) {
   const double mb = double(Bytes) / (1024.0 * 1024.0);
-  std::printf("  %-11s %6.0f MB/s (cpu %6.0f MB/s) for %.1f MB, target >= %d MB/s\n", what, mb / t.Wall, mb / t.Cpu, mb,
+  std::printf("  %-11s %6.0f MB/s (cpu %6.0f MB/s) for %.1f MB, target >= %d MB/s", what, mb / t.Wall, mb / t.Cpu, mb,
               Target);
+  if (Before > 0) std::printf(", before %d MB/s", Before);
+  std::printf("\n");
 }
 
 void BM_Summary(benchmark::State& state) {
@@ -271,8 +284,8 @@ void BM_Summary(benchmark::State& state) {
   std::printf("  memory TRLData %.1f bytes/cell, QStandardItemModel %.1f bytes/cell: 1/%.1f (target <= 1/5)\n", R.Bytes,
               R.QtBytes, R.QtBytes / R.Bytes);
   std::printf("  sort by two columns %.3f s (cpu %.3f s), unsort %.6f s\n", R.Sort2.Wall, R.Sort2.Cpu, R.UnSort.Wall);
-  PrintRate("CSV export", R.CsvSize, R.CsvOut, 300);
-  PrintRate("CSV import", R.CsvSize, R.CsvIn, 300);
+  PrintRate("CSV export", R.CsvSize, R.CsvOut, 800, 550);
+  PrintRate("CSV import", R.CsvSize, R.CsvIn, 500, 257);
   PrintRate("XML write", R.XmlSize, R.XmlOut, 100);
   PrintRate("XML read", R.XmlSize, R.XmlIn, 100);
   std::printf("\n");

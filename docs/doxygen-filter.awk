@@ -81,10 +81,10 @@ state != "body" { flush_top(); state = "body" }
 
 # A published property: points to its accessors.
 /^[ \t]*Q_PROPERTY\(/ {
-  spec = $0
-  sub(/^[ \t]*Q_PROPERTY\(/, "", spec)
-  sub(/\)[ \t]*$/, "", spec)
-  n = split(spec, word, /[ \t]+/)
+  decl = $0
+  sub(/^[ \t]*Q_PROPERTY\(/, "", decl)
+  sub(/\)[ \t]*$/, "", decl)
+  n = split(decl, word, /[ \t]+/)
   doc = "Published property, stored in forms"
   for (i = 3; i < n; i++) {
     if (word[i] == "READ") doc = doc "; read by " word[i + 1] "()"

@@ -204,6 +204,12 @@ private:
 
 }  // namespace
 
+QString LongMonthName(int Month) {
+  return Month >= 1 && Month <= 12 ? QString::fromLatin1(LongMonthNames[Month - 1]) : QString();
+}
+
+QString LongDayName(int Day) { return Day >= 1 && Day <= 7 ? QString::fromLatin1(LongDayNames[Day - 1]) : QString(); }
+
 TDateTime EncodeDate(int Year, int Month, int Day) {
   if (Year < 1 || Year > 9999 || !QDate::isValid(Year, Month, Day)) RangeError();
   return double(DayZero().daysTo(QDate(Year, Month, Day)));

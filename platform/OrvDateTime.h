@@ -55,6 +55,10 @@ using TClock = std::function<TDateTime()>;
 void SetClock(TClock Clock);
 
 // ---- the calendar (Gregorian)
+// The English names FormatDateTime writes: months 1..12 ("January"), days
+// 1 (Monday) to 7 (Sunday); empty outside those.
+QString LongMonthName(int Month);
+QString LongDayName(int Day);
 bool IsLeapYear(int Year);
 // 28 to 31; 0 for a month outside 1..12.
 int DaysInAMonth(int Year, int Month);

@@ -77,8 +77,10 @@ Qt::CursorShape CursorShape(TCursor Value);
 
 // ---- file search (over std::filesystem)
 
+// faSymLink marks an entry that is a symbolic link (reported like any
+// other entry; faDirectory as well when it leads to a folder).
 constexpr int faReadOnly = 0x01, faHidden = 0x02, faSysFile = 0x04, faDirectory = 0x10, faArchive = 0x20,
-              faNormal = 0x80, faAnyFile = 0x1FF;
+              faNormal = 0x80, faAnyFile = 0x1FF, faSymLink = 0x400;
 
 struct TSearchRec {
   QString Name;  // file name without the folder

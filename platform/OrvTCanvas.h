@@ -152,8 +152,13 @@ private:
   bool PenVisible() const { return FPen.Style() != psClear; }
   bool BrushVisible() const { return FBrush.Style() != bsClear; }
   QBrush QtBrush() const;
-  // One-pixel line from A to B without B; Phase carries the dash pattern on.
-  void ThinLine(QPainter& p, TPoint A, TPoint B, std::int64_t& Phase);
+  // One-pixel line from A to B without B, added to Runs as rectangles of
+  // pixels; Phase carries the dash pattern on.
+  void ThinLine(TPoint A, TPoint B, std::int64_t& Phase, std::vector<QRect>& Runs);
+  // Rectangles of pixels in the pen's colour and mode, or filled with the
+  // brush; plain colours go straight into the pixels.
+  void PenRects(const std::vector<QRect>& Rects);
+  void BrushRects(const std::vector<QRect>& Rects);
   // Lines through Points with the current pen (Closed: back to the first point).
   void StrokePolyline(const QList<TPoint>& Points, bool Closed);
   // Fills the shape with the brush and outlines it inside with the pen.

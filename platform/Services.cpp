@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include <sys/stat.h>
+
 namespace fs = std::filesystem;
 
 namespace orv {
@@ -142,6 +144,7 @@ TFormatSettings FormatSettings;
 struct TSearchRec::State {
   fs::directory_iterator It;
   QRegularExpression Pattern;
+  bool MatchAll = false;  // "*": every name, without running the pattern
   int Attr = 0;
 };
 
@@ -149,15 +152,28 @@ namespace {
 
 fs::path ToPath(const QString& s) { return fs::path(s.toStdU16String()); }
 
-int AttrOf(const fs::directory_entry& e, const QString& name) {
+// Attributes, size and time of an entry from a single stat of what it leads
+// to (a listing of thousands of entries pays one system call for each).
+struct TEntryInfo {
+  int Attr = 0;
+  qint64 Size = 0;
+  QDateTime Time;
+};
+
+TEntryInfo Describe(const fs::directory_entry& e, const QString& name) {
+  TEntryInfo info;
   std::error_code ec;
-  int attr = 0;
-  if (e.is_directory(ec)) attr |= faDirectory;
-  if (name.startsWith(QLatin1Char('.'))) attr |= faHidden;
-  const auto perms = e.status(ec).permissions();
-  if (!ec && (perms & fs::perms::owner_write) == fs::perms::none) attr |= faReadOnly;
-  if (attr == 0) attr = faArchive;
-  return attr;
+  if (e.is_symlink(ec)) info.Attr |= faSymLink;  // the type read with the listing: no system call
+  if (name.startsWith(QLatin1Char('.'))) info.Attr |= faHidden;
+  struct stat st {};
+  if (::stat(e.path().c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) info.Attr |= faDirectory;
+    if (!(st.st_mode & S_IWUSR)) info.Attr |= faReadOnly;
+    if (S_ISREG(st.st_mode)) info.Size = qint64(st.st_size);
+    info.Time = QDateTime::fromMSecsSinceEpoch(qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000);
+  }
+  if ((info.Attr & ~faSymLink) == 0) info.Attr |= faArchive;
+  return info;
 }
 
 // Moves to the next entry that matches; fills F. Returns 0 on success.
@@ -168,18 +184,15 @@ int Advance(TSearchRec& F, bool first) {
   for (; !ec && st.It != fs::directory_iterator(); st.It.increment(ec)) {
     const fs::directory_entry& e = *st.It;
     const QString name = QString::fromStdU16String(e.path().filename().u16string());
-    if (!st.Pattern.match(name).hasMatch()) continue;
-    const int attr = AttrOf(e, name);
+    if (!st.MatchAll && !st.Pattern.match(name).hasMatch()) continue;
+    TEntryInfo info = Describe(e, name);
     // Plain files are always reported; folders and hidden entries only when asked for.
-    const int special = attr & (faDirectory | faHidden | faSysFile);
+    const int special = info.Attr & (faDirectory | faHidden | faSysFile);
     if (special != 0 && (special & st.Attr) == 0) continue;
     F.Name = name;
-    F.Attr = attr;
-    F.Size = e.is_regular_file(ec) ? qint64(e.file_size(ec)) : 0;
-    const auto ftime = e.last_write_time(ec);
-    const auto sys = std::chrono::file_clock::to_sys(ftime);
-    F.Time = QDateTime::fromMSecsSinceEpoch(
-        std::chrono::duration_cast<std::chrono::milliseconds>(sys.time_since_epoch()).count());
+    F.Attr = info.Attr;
+    F.Size = info.Size;
+    F.Time = std::move(info.Time);
     return 0;
   }
   return 18;  // no more files
@@ -198,7 +211,9 @@ int FindFirst(const QString& Path, int Attr, TSearchRec& F) {
   if (ec) return 3;  // path not found
   F.FindHandle = std::make_shared<TSearchRec::State>();
   F.FindHandle->It = std::move(it);
-  F.FindHandle->Pattern = QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern));
+  F.FindHandle->MatchAll = pattern == QLatin1String("*");
+  if (!F.FindHandle->MatchAll)
+    F.FindHandle->Pattern = QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern));
   F.FindHandle->Attr = Attr;
   const int r = Advance(F, true);
   if (r != 0) FindClose(F);

@@ -270,18 +270,17 @@ QBrush TCanvas::QtBrush() const { return QBrush(QColor(ColorToQRgb(FBrush.Color(
 
 // ---------------------------------------------------------------------- lines
 
-void TCanvas::ThinLine(QPainter& p, TPoint A, TPoint B, std::int64_t& Phase) {
+void TCanvas::ThinLine(TPoint A, TPoint B, std::int64_t& Phase, std::vector<QRect>& Runs) {
   const LineRaster line(A, B);
   const i64 count = line.Count();
   i64 first = 0, last = -1;
   if (count > 0 && line.VisibleRange(VisibleRect(), first, last)) {
-    const QColor color = PreparePen(p);
     const std::span<const int> pattern = DashPattern(FPen.Style());
     if (line.DMinor == 0 && pattern.empty()) {
       // A solid horizontal or vertical line is one rectangle.
       const i64 a = line.MajorAt(first), b = line.MajorAt(last);
       const int lo = int(std::min(a, b)), len = int(std::abs(b - a) + 1), minor = int(line.Minor0);
-      p.fillRect(line.XMajor ? QRect(lo, minor, len, 1) : QRect(minor, lo, 1, len), color);
+      Runs.push_back(line.XMajor ? QRect(lo, minor, len, 1) : QRect(minor, lo, 1, len));
       Phase += count;
       return;
     }
@@ -291,7 +290,7 @@ void TCanvas::ThinLine(QPainter& p, TPoint A, TPoint B, std::int64_t& Phase) {
       if (runStart < 0) return;
       const i64 a = line.MajorAt(runStart), b = line.MajorAt(end - 1);
       const int lo = int(std::min(a, b)), len = int(std::abs(b - a) + 1), minor = int(line.MinorAt(runStart));
-      p.fillRect(line.XMajor ? QRect(lo, minor, len, 1) : QRect(minor, lo, 1, len), color);
+      Runs.push_back(line.XMajor ? QRect(lo, minor, len, 1) : QRect(minor, lo, 1, len));
       runStart = -1;
     };
     for (i64 k = first; k <= last; ++k) {
@@ -304,17 +303,51 @@ void TCanvas::ThinLine(QPainter& p, TPoint A, TPoint B, std::int64_t& Phase) {
   Phase += count;
 }
 
-void TCanvas::StrokePolyline(const QList<TPoint>& Points, bool Closed) {
-  if (Points.size() < 2 || !PenVisible()) return;
+void TCanvas::PenRects(const std::vector<QRect>& Rects) {
+  if (Rects.empty()) return;
+  const TPenMode mode = FPen.Mode();
+  if (mode == pmCopy || mode == pmWhite || mode == pmBlack) {
+    // A plain colour goes straight into the pixels.
+    const TColor color = mode == pmWhite ? clWhite : (mode == pmBlack ? clBlack : FPen.Color());
+    std::vector<TFilledRect> fills;
+    fills.reserve(Rects.size());
+    for (const QRect& r : Rects) fills.push_back({TRect(r), color});
+    FillRects(fills);
+    return;
+  }
   QPainter* p = Begin();
   if (!p) return;
+  const QColor color = PreparePen(*p);
+  for (const QRect& r : Rects) p->fillRect(r, color);
+}
+
+void TCanvas::BrushRects(const std::vector<QRect>& Rects) {
+  if (Rects.empty()) return;
+  if (FBrush.Style() == bsSolid) {
+    std::vector<TFilledRect> fills;
+    fills.reserve(Rects.size());
+    for (const QRect& r : Rects) fills.push_back({TRect(r), FBrush.Color()});
+    FillRects(fills);
+    return;
+  }
+  QPainter* p = Begin();
+  if (!p) return;
+  const QBrush brush = QtBrush();
+  for (const QRect& r : Rects) p->fillRect(r, brush);
+}
+
+void TCanvas::StrokePolyline(const QList<TPoint>& Points, bool Closed) {
+  if (Points.size() < 2 || !PenVisible() || !HasPixels()) return;
   const int width = std::max(1, FPen.Width());
   if (width == 1) {
     std::int64_t phase = 0;
-    for (qsizetype i = 1; i < Points.size(); ++i) ThinLine(*p, Points[i - 1], Points[i], phase);
-    if (Closed) ThinLine(*p, Points.back(), Points.front(), phase);
+    std::vector<QRect> runs;
+    for (qsizetype i = 1; i < Points.size(); ++i) ThinLine(Points[i - 1], Points[i], phase, runs);
+    if (Closed) ThinLine(Points.back(), Points.front(), phase, runs);
+    PenRects(runs);
     return;
   }
+  QPainter* p = Begin();
   // Wide pens: Qt's stroker along the pixel centres, round caps and joins.
   const QColor color = PreparePen(*p);
   p->setPen(QPen(color, width, QtPenStyle(FPen.Style()), Qt::RoundCap, Qt::RoundJoin));
@@ -343,9 +376,11 @@ void TCanvas::MoveTo(int X, int Y) { FPenPos = TPoint(X, Y); }
 void TCanvas::LineTo(int X, int Y) {
   if (FPen.Width() <= 1 && PenVisible()) {
     // The common one-pixel line, without building a point list.
-    if (QPainter* p = Begin()) {
+    if (HasPixels()) {
       std::int64_t phase = 0;
-      ThinLine(*p, FPenPos, TPoint(X, Y), phase);
+      std::vector<QRect> runs;
+      ThinLine(FPenPos, TPoint(X, Y), phase, runs);
+      PenRects(runs);
     }
   } else {
     StrokePolyline({FPenPos, TPoint(X, Y)}, false);
@@ -373,13 +408,15 @@ void TCanvas::Polygon(const QList<TPoint>& Points) {
 
 void TCanvas::FillRect(const TRect& R) {
   if (!BrushVisible()) return;
+  // A solid colour goes straight into the pixels.
+  if (FBrush.Style() == bsSolid) {
+    FillRects({{R, FBrush.Color()}});
+    return;
+  }
   QPainter* p = Begin();
   if (!p) return;
   const QRect area = Bounded(R, VisibleRect());
-  if (area.isEmpty()) return;
-  // A solid fill by colour takes Qt's fast path (no brush object per call).
-  if (FBrush.Style() == bsSolid) p->fillRect(area, QColor(ColorToQRgb(FBrush.Color())));
-  else p->fillRect(area, QtBrush());
+  if (!area.isEmpty()) p->fillRect(area, QtBrush());
 }
 
 void TCanvas::FrameRect(const TRect& R) {

@@ -45,7 +45,9 @@ QRgb SourceOver(QRgb Src, QRgb Dst) {
 
 // Scanline fill over 4-connected neighbours of (X, Y) within Area: a run of
 // the row is filled, then the runs touching it above and below are queued.
-// With Marks, filled pixels are marked and not taken again.
+// The row a run was found from is not searched again under the run that
+// found it (filled already). With Marks, filled pixels are marked and not
+// taken again.
 template <bool Marks, class Match>
 void ScanlineFill(QImage& Image, const QRect& Area, int X, int Y, QRgb Fill, Match Matches) {
   uchar* const bits = Image.bits();  // detaches once, not per line
@@ -53,10 +55,12 @@ void ScanlineFill(QImage& Image, const QRect& Area, int X, int Y, QRgb Fill, Mat
   const int left = Area.left(), right = Area.right(), top = Area.top(), bottom = Area.bottom();
   const size_t w = size_t(Area.width());
   std::vector<std::uint8_t> done(Marks ? w * size_t(Area.height()) : 0);
+  // A start point, the direction from the run that found it (0 for the
+  // first) and that run's extent.
   struct TSeed {
-    int X, Y;
+    int X, Y, Dir, ParentFrom, ParentTo;
   };
-  std::vector<TSeed> seeds{{X, Y}};
+  std::vector<TSeed> seeds{{X, Y, 0, 0, -1}};
   while (!seeds.empty()) {
     const TSeed s = seeds.back();
     seeds.pop_back();
@@ -69,15 +73,24 @@ void ScanlineFill(QImage& Image, const QRect& Area, int X, int Y, QRgb Fill, Mat
     while (to < right && open(to + 1)) ++to;
     std::fill(line + from, line + to + 1, Fill);
     if constexpr (Marks) std::fill(mark + (from - left), mark + (to - left + 1), std::uint8_t(1));
-    for (const int y : {s.Y - 1, s.Y + 1}) {
+    for (const int dir : {-1, 1}) {
+      const int y = s.Y + dir;
       if (y < top || y > bottom) continue;
       const QRgb* next = reinterpret_cast<const QRgb*>(bits + y * stride);
       const std::uint8_t* nextMark = Marks ? done.data() + size_t(y - top) * w : nullptr;
       const auto nextOpen = [&](int x) { return Matches(next[x]) && (!Marks || !nextMark[x - left]); };
-      for (int x = from; x <= to; ++x) {
-        if (!nextOpen(x)) continue;
-        seeds.push_back({x, y});
-        while (x < to && nextOpen(x + 1)) ++x;
+      const auto queueRuns = [&](int From, int To) {
+        for (int x = From; x <= To; ++x) {
+          if (!nextOpen(x)) continue;
+          seeds.push_back({x, y, dir, from, to});
+          while (x < To && nextOpen(x + 1)) ++x;
+        }
+      };
+      if (dir == -s.Dir) {
+        queueRuns(from, std::min(to, s.ParentFrom - 1));
+        queueRuns(std::max(from, s.ParentTo + 1), to);
+      } else {
+        queueRuns(from, to);
       }
     }
   }
@@ -141,9 +154,17 @@ void TCanvas::FillRects(const std::vector<TFilledRect>& Rects) {
   if (Rects.empty() || !HasPixels()) return;
   uchar* bits = FImage->bits();  // detaches once, not per line
   const qsizetype stride = FImage->bytesPerLine();
+  const QRect visible = VisibleRect() & FImage->rect();
+  const bool plain = Ratio() == 1.0;
+  TColor last = clNone;
+  QRgb c = 0;
   for (const TFilledRect& r : Rects) {
-    const QRect d = DeviceVisible(r.Rect);
-    const QRgb c = ColorToQRgb(r.Color);
+    // At ratio 1 a logical pixel is a device pixel: the visible part directly.
+    const QRect d = plain ? Bounded(r.Rect, visible) : DeviceVisible(r.Rect);
+    if (r.Color != last) {
+      last = r.Color;
+      c = ColorToQRgb(r.Color);
+    }
     for (int y = d.top(); y <= d.bottom(); ++y) {
       auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
       std::fill(line + d.left(), line + d.right() + 1, c);

@@ -338,7 +338,7 @@ public:
   // x of the boundary before character N.
   int CharPosToXCoords(int N) const;
   // The character boundary nearest to X, estimated from the average
-  // character width.
+  // character width (taken as at least one pixel).
   int XCoordsToCharPos(int X) const;
 
   // ---- layouts

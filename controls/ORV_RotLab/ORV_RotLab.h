@@ -68,7 +68,9 @@ public:
 
   void Assign(TPersistent* Source) override;
   void Paint() override;
+  // The natural size 200 x 200, at least minimumSizeHint(); AutoSize plays no part.
   QSize sizeHint() const override;
+  // The box of the rotated caption in the control's font, plus 4 pixels each way.
   QSize minimumSizeHint() const override;
 
   // The top-left origin of the rotated text for a text of TextWidth x

@@ -63,7 +63,7 @@
 //   states. FindColIndex/FindRowIndex give the first exact name match or 0.
 // - PopupMenuClickEdit opens the in-place editor on the current cell.
 //
-// \image html tableeditor.png "A table editor of 1,000 x 50 measurements in the gallery"
+// \image html table_editor.png "A table editor of 1,000 x 50 measurements in the gallery"
 
 #include <ORV_datatable.h>
 #include <orvcore.h>

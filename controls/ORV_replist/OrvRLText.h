@@ -118,6 +118,17 @@ inline std::uint32_t HighMask16(const char* P) {
 #endif
 }
 
+// Valid UTF-8 as text, a leading U+FEFF included (QString::fromUtf8 takes
+// it for a byte order mark and drops it).
+QString Utf8ToString(QByteArrayView Text);
+// A count in a column format (behind a "rix" or "$pwd$" marker, an editor
+// width): blanks skipped, optional sign, decimal digits; 0 when there are
+// none. Its size is kept within Max.
+int ReadCount(QStringView Text, int Max = MaxCellLength);
+// Row as the default value of a "rix" column of type "e", "f" (N decimals),
+// "h" (N hexadecimal digits) or "i" (N digits).
+QString RowNumberText(QChar Type, int Row, int N);
+
 // Latin-1 bytes as UTF-8.
 QByteArray Latin1ToUtf8(QByteArrayView Text);
 

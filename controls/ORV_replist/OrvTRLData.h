@@ -233,7 +233,9 @@ public:
                         const QString* Separator) const;
 
   // ---- CSV and lines (RLCsv.cpp): RFC 4180 fields (a field holding the
-  // delimiter, a quote or a line break is quoted, quotes doubled), UTF-8.
+  // delimiter, a quote or a line break is quoted, quotes doubled; so is one
+  // that starts with U+FEFF, which would otherwise open a file as a byte
+  // order mark), UTF-8.
   //
   // Reads the file as the table's new content: one row per record, as many
   // columns as the longest record (at least 1); the file's first record

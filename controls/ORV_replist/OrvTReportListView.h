@@ -46,7 +46,8 @@
 // OnSelectedChange, OnCheckedChange / OnBeforeCheckedChange,
 // OnCursorKeyAction, OnBeforeRenderCell, OnReadCell, OnBeforeFilter,
 // OnPercentDone, OnBeforeSortExchange, OnBeforeHTMLExport, each with the
-// view as Sender. OnRequestEditFormat is held for the row editor.
+// view as Sender. OnRequestEditFormat offers the row editor's format of each
+// cell (EditRowEntries, RLRowEditor.cpp).
 //
 // RemoveRow, like InsertRow, first makes the sorted view the stored order,
 // so in a sorted view it removes the row shown at that position. The
@@ -575,6 +576,49 @@ public:
                              IncludeHeader, HeadClass, CellClass, TableClass);
   }
 
+  // ---- the row editing dialog (RLRowEditor.cpp)
+  // Edits row Row in a modal dialog: one line per column, the column name
+  // and an editor chosen by the column's format "[type][width]parameter"
+  // (see TRLData::GetCellDefaultValue), which OnRequestEditFormat may
+  // replace for the row: "s" an edit box, "c" an editable and "l" a fixed
+  // combo box of the "|"-separated items (":N" after the letter: N lines
+  // drop down), "d" a date/time picker with the format after the letter
+  // (OrvRLDateFormat.h, whose two- and four-digit fields also read fewer
+  // digits, so "3.1.2024" reads with dd.MM.yyyy instead of giving the zero
+  // date), "e", "f", "h", "i" a TNumIO; a leading "#" shows
+  // the editor read-only (disabled, grey), any other letter only the name.
+  // An empty cell starts with the parameter, the row number ("rix<N>") or a
+  // new password ("$pwd$<N>"). Enter in an editor closes the dialog as OK;
+  // OK writes every editor's text back into the row (read-only ones too),
+  // Cancel nothing; a date is written in its column's format, so that it
+  // reads back the same. An editor that could not show its cell and was
+  // left as it opened (a fixed list whose items do not hold the cell, a date
+  // that does not read in its format, an empty one included, a number box
+  // that refuses the cell's text) writes the cell back unchanged rather than
+  // an empty text or the zero date 30.12.1899, so that OK never loses a
+  // value nobody edited. Returns the
+  // dialog's modal result. Raises
+  // EConvertError for a date cell that cannot be encoded (a day 0).
+  //
+  // The first two build their own dialog at screen position (PosLeft,
+  // PosTop) with "OK" and "Cancel" buttons (or the given caption and button
+  // texts; the first has the caption "Editing Row <Row>"). The third places
+  // the editors on ContainerForm at (PosLeft, PosTop), without buttons and
+  // with an empty caption, enlarges the form to show them all and removes
+  // them again when it closes.
+  TModalResult EditRowEntries(int Row, int PosLeft, int PosTop);
+  // The same with the given caption and button texts.
+  TModalResult EditRowEntries(int Row, int PosLeft, int PosTop, const QString& FormCaption,
+                              const QString& ButOKCaption, const QString& ButCancelCaption);
+  // The same with the editors placed on ContainerForm (see above).
+  TModalResult EditRowEntries(int Row, TForm* ContainerForm, int PosLeft, int PosTop);
+  // Handlers of the dialog's buttons and editors. OK closes it with mrOk.
+  void EdRowOKClick(TObject* Sender);
+  // Cancel closes the dialog with mrCancel.
+  void EdRowCancelClick(TObject* Sender);
+  // Enter (#13) in an editor closes the dialog with mrOk.
+  void EdRowKeyPress(TObject* Sender, QChar& Key);
+
   // ---- notifications
   // Fires OnChange.
   void Changed();
@@ -635,6 +679,9 @@ public:
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
 protected:
+  // The dialog of EditRowEntries; a null ContainerForm builds a form of its own with buttons.
+  TModalResult EditRowEntriesIntern(int Row, TForm* ContainerForm, int PosLeft, int PosTop, const QString& FormCaption,
+                                    const QString& ButOKCaption, const QString& ButCancelCaption);
   void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
   bool SelectCell(int ACol, int ARow) override;
   QString GetEditText(int ACol, int ARow) override;
@@ -707,6 +754,8 @@ private:
   [[noreturn]] void NotEnoughMemory() const;
 
   std::unique_ptr<TRLData> FRLData;
+  // The row editing dialog while it is open.
+  TForm* FContainerForm = nullptr;
   std::vector<TAlignment> FColAlignment;
   std::vector<bool> FColumnEditable;
   std::vector<bool> FColumnIsPwd;

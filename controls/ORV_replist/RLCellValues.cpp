@@ -30,22 +30,22 @@ bool ParseDecimal(const QString& Text, double& Value) {
   return true;
 }
 
-// The count behind a "rix" or "$pwd$" marker: blanks skipped, optional sign,
-// decimal digits; 0 when there are none. Kept within the cell length, so a
-// huge count cannot make a huge text.
-int ReadCount(QStringView Text) {
+}  // namespace
+
+// The default Max is the cell length, so a huge count cannot make a huge text.
+int detail::ReadCount(QStringView Text, int Max) {
   qsizetype i = 0;
   while (i < Text.size() && Text[i] == QLatin1Char(' ')) ++i;
   bool negative = false;
   if (i < Text.size() && (Text[i] == QLatin1Char('+') || Text[i] == QLatin1Char('-')))
     negative = Text[i++] == QLatin1Char('-');
-  int n = 0;
+  qint64 n = 0;
   for (; i < Text.size() && Text[i] >= QLatin1Char('0') && Text[i] <= QLatin1Char('9'); ++i)
-    n = std::min(n * 10 + (Text[i].unicode() - '0'), detail::MaxCellLength);
-  return negative ? -n : n;
+    n = std::min<qint64>(n * 10 + (Text[i].unicode() - '0'), Max);
+  return int(negative ? -n : n);
 }
 
-QString RowNumberText(QChar Type, int Row, int N) {
+QString detail::RowNumberText(QChar Type, int Row, int N) {
   switch (Type.unicode()) {
     case 'e':
     case 'f':
@@ -62,8 +62,6 @@ QString RowNumberText(QChar Type, int Row, int N) {
     }
   }
 }
-
-}  // namespace
 
 double TRLData::GetAsNumber(int ACol, int ARow) const {
   if (!ValidCell(ACol, ARow)) return 0;
@@ -97,10 +95,12 @@ QString TRLData::GetCellDefaultValue(int ACol, int ARow) const {
     case 'h':
     case 'i':
       if (!param.toLower().contains(QLatin1String("rix"))) return param;
-      return RowNumberText(type, ARow, ReadCount(QStringView(param).mid(std::min<qsizetype>(3, param.size()))));
+      return detail::RowNumberText(type, ARow,
+                                   detail::ReadCount(QStringView(param).mid(std::min<qsizetype>(3, param.size()))));
     case 's':
       if (!param.toLower().contains(QLatin1String("$pwd$"))) return param;
-      return InventPassword(std::max(ReadCount(QStringView(param).mid(std::min<qsizetype>(5, param.size()))), 0));
+      return InventPassword(
+          std::max(detail::ReadCount(QStringView(param).mid(std::min<qsizetype>(5, param.size()))), 0));
     default:
       return QString();
   }

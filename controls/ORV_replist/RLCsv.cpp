@@ -23,13 +23,14 @@ namespace {
 char DelimiterChar(TCSVDelimiters Delimiter) { return char(CSVDelimiterChar(Delimiter).unicode()); }
 
 // Writes CSV fields: a field holding the delimiter, a quote or a line break
-// is quoted, its quotes doubled.
+// is quoted, its quotes doubled. So is a field that starts with U+FEFF: as
+// the first field of a file it would read as a byte order mark.
 class TCsvFieldWriter {
 public:
   TCsvFieldWriter(TBufferedWriter& W, char Delim) : FW(W), FDelim(Delim) {}
 
   void Field(QByteArrayView Text) {
-    if (!NeedsQuotes(Text))
+    if (!NeedsQuotes(Text) && !StartsWithBom(Text))
       FW.Append(Text);
     else
       Quoted(Text);
@@ -43,7 +44,7 @@ public:
       Field(Text);
       return;
     }
-    if (Special16(Text.data()) & ((1u << Text.size()) - 1)) {
+    if ((Special16(Text.data()) & ((1u << Text.size()) - 1)) || StartsWithBom(Text)) {
       Quoted(Text);
       return;
     }
@@ -52,6 +53,10 @@ public:
   }
 
 private:
+  static bool StartsWithBom(QByteArrayView Text) {
+    return Text.size() >= 3 && Text[0] == '\xEF' && Text[1] == '\xBB' && Text[2] == '\xBF';
+  }
+
   std::uint32_t Special16(const char* P) const { return detail::MatchMask16(P, FDelim, '"', '\r', '\n'); }
 
   bool NeedsQuotes(QByteArrayView Text) const {
@@ -123,7 +128,7 @@ int TRLData::ExportCSV(const QString& FName, TCSVDelimiters Delimiter, bool Incl
     // A field as the export hook leaves it; a record of one empty field is
     // written as "" so that it does not read as a blank line.
     const auto hooked = [&](QByteArrayView text, int col, int row) {
-      QString s = QString::fromUtf8(text);
+      QString s = detail::Utf8ToString(text);
       OnExportText(this, s, col, row);
       const QByteArray b = s.toUtf8();
       if (b.isEmpty() && oneColumn)

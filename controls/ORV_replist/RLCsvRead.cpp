@@ -35,13 +35,6 @@ TBlockMasks Classify(const char* P, char Delim) {
   return m;
 }
 
-// One field as the scanner hands it out.
-struct TCsvField {
-  QByteArrayView Text;       // into the CSV text, or into a scratch buffer when quotes were undone
-  bool MaybeNotUtf8 = false;  // false: known to be valid UTF-8 (always with CheckUtf8 off)
-  bool Last = false;          // the last field of its record
-};
-
 // Splits CSV text into records and fields.
 //
 // With CheckUtf8 the scanner also reads the text as UTF-8, sequence by
@@ -60,39 +53,48 @@ public:
   bool AtEnd() const { return FPos == FEnd; }
   const char* Pos() const { return FPos; }
 
-  // Reads the next field (a record's first one at the start or after its
-  // last one); false when it is a quoted field that is not closed.
-  bool ReadField(TCsvField& F) {
-    if (FPos < FEnd && *FPos == '"') {
-      if (!ReadQuoted(F.Text)) return false;
-      F.MaybeNotUtf8 = FCheckUtf8;
-    } else {
-      const char* s = FPos;
-      F.MaybeNotUtf8 = false;
-      FPos = FieldEnd(F.MaybeNotUtf8);
-      F.Text = QByteArrayView(s, FPos - s);
+  // Reads one record, calling OnField(Col, Text, MaybeNotUtf8) for each
+  // field: Text lies in the CSV text, or in a scratch buffer when quotes were
+  // undone; MaybeNotUtf8 is false for a field known to be valid UTF-8 (always
+  // with CheckUtf8 off). False when a quoted field is not closed. The
+  // position stays in a local while the fields go by, so that the cells
+  // OnField writes cannot make the compiler reload it.
+  template <class FieldFn>
+  bool ReadRecord(FieldFn&& OnField) {
+    const char* pos = FPos;
+    for (int col = 1;; ++col) {
+      if (pos < FEnd && *pos == '"') {
+        QByteArrayView field;
+        FPos = pos;
+        if (!ReadQuoted(field)) return false;
+        pos = FPos;
+        OnField(col, field, FCheckUtf8);
+      } else {
+        const char* s = pos;
+        bool bad = false;
+        pos = FieldEnd(pos, bad);
+        OnField(col, QByteArrayView(s, pos - s), bad);
+      }
+      if (pos == FEnd) break;
+      const char c = *pos++;
+      if (c == FDelim) continue;
+      if (c == '\r' && pos < FEnd && *pos == '\n') ++pos;
+      break;
     }
-    F.Last = true;
-    if (FPos == FEnd) return true;
-    const char c = *FPos++;
-    if (c == FDelim) {
-      F.Last = false;
-    } else if (c == '\r' && FPos < FEnd && *FPos == '\n') {
-      ++FPos;
-    }
+    FPos = pos;
     return true;
   }
 
 private:
   // The masks of the (up to) 64 bytes from At on; bytes past the end count
   // as neither. AtFieldStart: At follows an ASCII byte or is the start of the text.
-  void Load(const char* At, bool AtFieldStart) {
+  [[gnu::noinline]] void Load(const char* At, bool AtFieldStart) {
     FBase = At;
     if (FEnd - At >= 64) {
       FMasks = Classify(At, FDelim);
     } else {
       char tail[64] = {};
-      std::memcpy(tail, At, std::size_t(FEnd - At));
+      if (FEnd > At) std::memcpy(tail, At, std::size_t(FEnd - At));  // an empty text may have no data at all
       FMasks = Classify(tail, FDelim);
     }
     FBad = 0;
@@ -120,11 +122,11 @@ private:
     }
   }
 
-  // The end of the unquoted field starting at FPos: the next delimiter, CR
-  // or LF, or the end of the text. Bad is set when a byte before it is marked.
-  const char* FieldEnd(bool& Bad) {
-    if (FPos - FBase >= 64) Load(FPos, true);
-    int from = int(FPos - FBase);
+  // The end of the unquoted field starting at Pos: the next delimiter, CR or
+  // LF, or the end of the text. Bad is set when a byte before it is marked.
+  const char* FieldEnd(const char* Pos, bool& Bad) {
+    if (Pos - FBase >= 64) Load(Pos, true);
+    int from = int(Pos - FBase);
     for (;;) {
       const std::uint64_t ahead = ~std::uint64_t(0) << from;
       if (const std::uint64_t ends = FMasks.Ends & ahead) {
@@ -141,7 +143,7 @@ private:
 
   // A quoted field: doubled quotes stand for one; text after the closing
   // quote up to the next delimiter or line end is kept as it is.
-  bool ReadQuoted(QByteArrayView& Field) {
+  [[gnu::noinline]] bool ReadQuoted(QByteArrayView& Field) {
     FScratch.clear();
     ++FPos;
     for (;;) {
@@ -158,7 +160,7 @@ private:
     }
     const char* s = FPos;
     bool bad = false;
-    FPos = FieldEnd(bad);
+    FPos = FieldEnd(FPos, bad);
     FScratch.append(s, FPos - s);
     Field = FScratch;
     return true;
@@ -209,10 +211,8 @@ qint64 LineEndCount(QByteArrayView Text) {
 }
 
 // Stores a field's text in an empty cell of a column under construction,
-// behind the check character Mark unless it is 0, cut to what a cell keeps.
-void StoreField(TCellColumn& Column, int Row, QByteArrayView Text, char Mark) {
-  char buf[MarkedTextRoom];
-  if (Mark) Text = MarkedText(Text, Mark, buf);
+// cut to what a cell keeps.
+inline void StoreField(TCellColumn& Column, int Row, QByteArrayView Text) {
   const int n = int(CellBytes(Text.data(), Text.size()));
   if (n <= TCell::InlineCapacity)
     Column.AssignShort(Row, Text.data(), n);
@@ -220,13 +220,19 @@ void StoreField(TCellColumn& Column, int Row, QByteArrayView Text, char Mark) {
     Column.Assign(Row, Text.data(), n);
 }
 
+// The same behind the check character Mark.
+[[gnu::noinline]] void StoreMarkedField(TCellColumn& Column, int Row, QByteArrayView Text, char Mark) {
+  char buf[MarkedTextRoom];
+  StoreField(Column, Row, MarkedText(Text, Mark, buf));
+}
+
 }  // namespace
 
 int ReadCsv(QByteArrayView Text, char Delim, bool IncludeColHeaders, std::vector<char> Marks, bool CheckUtf8,
             TProgress& Progress, TCsvTable& Table) {
+  CleanVectorState();
   // Rows are made once for the number of line ends (records cannot be more,
   // unless line ends are mixed), columns as the records ask for them.
-  CleanVectorState();
   int capacity = int(std::min<qint64>(LineEndCount(Text) + 1, INT_MAX - 1));
   // Column 0 (never filled) and the columns read, each with rows 0..capacity.
   std::vector<TCellColumn> columns;
@@ -234,15 +240,14 @@ int ReadCsv(QByteArrayView Text, char Delim, bool IncludeColHeaders, std::vector
     column.Reserve(std::size_t(capacity) + 1);
     column.Resize(capacity + 1);
   };
-  int& rows = Table.Rows;
-  int& cols = Table.Cols;
+  // Counts kept in locals while reading (see ReadRecord).
+  int rows = 0, cols = 1;
   TCsvScanner scanner(Text, Delim, CheckUtf8);
-  TCsvField f;
   qsizetype consumed = 0;
   bool utf8 = true;
   // Fields the scanner could not clear are checked on their own.
-  const auto valid = [&] {
-    utf8 = utf8 && (!f.MaybeNotUtf8 || IsValidUtf8Short(f.Text));
+  const auto valid = [&](QByteArrayView text, bool maybeNotUtf8) {
+    utf8 = utf8 && (!maybeNotUtf8 || IsValidUtf8Short(text));
     return utf8;
   };
   try {
@@ -254,19 +259,34 @@ int ReadCsv(QByteArrayView Text, char Delim, bool IncludeColHeaders, std::vector
     };
     if (!widen(1)) return xeTooLarge;
     if (IncludeColHeaders && !scanner.AtEnd()) {
-      for (int col = 1;; ++col) {
-        if (!scanner.ReadField(f)) return xeUnclosedQuote;
-        if (valid()) {
-          Table.Names.push_back(CutText(QString::fromUtf8(f.Text), MaxColNameLength));
-          cols = std::max(cols, col);
-        }
-        if (f.Last) break;
-      }
+      if (!scanner.ReadRecord([&](int col, QByteArrayView text, bool maybeNotUtf8) {
+            if (!valid(text, maybeNotUtf8)) return;
+            Table.Names.push_back(CutText(Utf8ToString(text), MaxColNameLength));
+            cols = std::max(cols, col);
+          }))
+        return xeUnclosedQuote;
       if (!utf8) return CsvNotUtf8;
       if (!widen(cols)) return xeTooLarge;
     }
     bool fits = true;
     if (Marks.size() <= std::size_t(cols)) Marks.resize(std::size_t(cols) + 1, 0);
+    // A field beyond the columns so far adds columns, when the table fits.
+    const auto newColumn = [&](int col) {
+      fits = fits && widen(col);
+      if (!fits) return false;
+      cols = col;
+      if (std::size_t(col) >= Marks.size()) Marks.resize(std::size_t(col) + 1, 0);
+      return true;
+    };
+    const auto onField = [&](int col, QByteArrayView text, bool maybeNotUtf8) {
+      if (col > cols && !newColumn(col)) return;
+      const char mark = Marks[std::size_t(col)];
+      if ((text.isEmpty() && !mark) || !valid(text, maybeNotUtf8)) return;
+      if (mark)
+        StoreMarkedField(columns[std::size_t(col)], rows, text, mark);
+      else
+        StoreField(columns[std::size_t(col)], rows, text);
+    };
     while (!scanner.AtEnd()) {
       if (++rows > capacity) {  // mixed line ends: more records than expected
         if (capacity == INT_MAX - 1) return xeTooLarge;
@@ -274,21 +294,7 @@ int ReadCsv(QByteArrayView Text, char Delim, bool IncludeColHeaders, std::vector
         if (!TableFitsText(qint64(cols + 1) * capacity, Text.size())) return xeTooLarge;
         for (TCellColumn& column : columns) makeRows(column);
       }
-      for (int col = 1;; ++col) {
-        if (!scanner.ReadField(f)) return xeUnclosedQuote;
-        if (col > cols && fits) {
-          fits = widen(col);
-          if (fits) {
-            cols = col;
-            if (std::size_t(col) >= Marks.size()) Marks.resize(std::size_t(col) + 1, 0);
-          }
-        }
-        if (col <= cols) {
-          const char mark = Marks[std::size_t(col)];
-          if ((!f.Text.isEmpty() || mark) && valid()) StoreField(columns[std::size_t(col)], rows, f.Text, mark);
-        }
-        if (f.Last) break;
-      }
+      if (!scanner.ReadRecord(onField)) return xeUnclosedQuote;
       if (!utf8) return CsvNotUtf8;
       if (!fits) return xeTooLarge;
       const qsizetype at = scanner.Pos() - Text.data();
@@ -301,6 +307,8 @@ int ReadCsv(QByteArrayView Text, char Delim, bool IncludeColHeaders, std::vector
   } catch (const std::bad_alloc&) {
     return xeTooLarge;
   }
+  Table.Rows = rows;
+  Table.Cols = cols;
   return 0;
 }
 

@@ -1,5 +1,7 @@
 #include "OrvRLText.h"
 
+#include <QStringDecoder>
+
 #include <algorithm>
 #include <bit>
 #include <cstdint>
@@ -99,6 +101,12 @@ QByteArrayView MarkedText(QByteArrayView Text, char Mark, char* Buffer) {
 void SetMarkedCellUtf8(TStringArray& Store, int Col, int Row, QByteArrayView Text, char Mark) {
   char buf[MarkedTextRoom];
   Store.SetUtf8(Col, Row, MarkedText(Text, Mark, buf));
+}
+
+QString Utf8ToString(QByteArrayView Text) {
+  QStringDecoder decoder(QStringConverter::Utf8,
+                         QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+  return decoder.decode(Text);
 }
 
 QByteArray Latin1ToUtf8(QByteArrayView Text) {

@@ -148,18 +148,18 @@ bool TRLData::ReadXml(QByteArrayView Text, const QString& DataID, qsizetype* Con
         break;
       }
       case xmlCommonHd:
-        staged.FCommonHeader = QString::fromUtf8(e.Text);
+        staged.FCommonHeader = detail::Utf8ToString(e.Text);
         break;
       case xmlComment:
-        staged.FComment = QString::fromUtf8(e.Text);
+        staged.FComment = detail::Utf8ToString(e.Text);
         break;
       case xmlColName:
         size(e.Tag);
-        staged.SetColName(column(e, 1), QString::fromUtf8(e.Text));
+        staged.SetColName(column(e, 1), detail::Utf8ToString(e.Text));
         break;
       case xmlColumnFormat:
         size(e.Tag);
-        staged.SetColumnFormat(column(e, 1), QString::fromUtf8(e.Text));
+        staged.SetColumnFormat(column(e, 1), detail::Utf8ToString(e.Text));
         break;
       case xmlCheckedColumn: {
         size(e.Tag);

@@ -8,9 +8,9 @@
 // so a new Caption costs a handful of rectangle copies; the strip is rebuilt
 // only when the size, the colours, NumDigits, Margin or InterDigDist change
 // (CacheBuildCount counts the builds). The glyphs composed at the design size
-// are kept (a few images of about half a megabyte each) until the colours
-// change, so a size change only shrinks again: a window resized by dragging
-// follows smoothly.
+// that the cells are assembled from are kept (four to seven images of about
+// half a megabyte each) until the colours change, so a size change mostly
+// only shrinks again: a window resized by dragging follows smoothly.
 //
 // The caption fills at most NumDigits cells from the left. A "." or ","
 // lights the decimal point of the digit before it, or stands for a blank

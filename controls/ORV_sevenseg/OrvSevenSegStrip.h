@@ -10,8 +10,8 @@
 // only where a spot needs them a blank glyph, two glyphs that light the two
 // segments of a corner differently, or the cell's own glyph) and assembles
 // every cell span by span from them: each cell holds exactly the pixels that
-// shrinking its own composed glyph gives. The composed glyphs are kept until
-// the colours change.
+// shrinking its own composed glyph gives. The composed glyphs that serve
+// other cells (at most seven) are kept until the colours change.
 
 #include <OrvTBitmap.h>
 
@@ -71,7 +71,7 @@ private:
 
   void Prepare();
   bool Encloses(int Glyph);
-  const QImage& Composed(int Glyph);
+  QImage Composed(int Glyph);
   QImage Shrunk(int Glyph);
   std::vector<std::vector<TSpan>> RowSpans() const;
   bool Assemble(QImage& Strip, int CellX, int Features, const std::vector<std::vector<TSpan>>& Rows,
@@ -79,6 +79,7 @@ private:
 
   TSevenSeg& FSeg;
   std::map<int, QImage> FComposed;
+  bool FPrepared = false;
   TColor FTextColor = 0;
   TColor FBackColor = 0;
   QSize FDesign;

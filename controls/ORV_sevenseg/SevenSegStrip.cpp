@@ -26,11 +26,12 @@ constexpr std::array<int, 7> Bases = {SegAllSegments | SegPointFeature,
                                       0b0110110};
 
 // The design coordinates that the shrunk pixel X may read: those under it
-// and two more on either side (an averaging shrink reads what it covers,
-// a smooth enlargement the two pixels around its centre).
+// and one more on either side (an averaging shrink reads the pixels it
+// covers, its start rounded down once more; a smooth enlargement the two
+// pixels around its centre).
 std::pair<int, int> DesignRange(int X, int Design, int Shrunk) {
-  return {std::max(0, int(qint64(X) * Design / Shrunk) - 2),
-          std::min(Design - 1, int((qint64(X + 1) * Design - 1) / Shrunk) + 2)};
+  return {std::max(0, int(qint64(X) * Design / Shrunk) - 1),
+          std::min(Design - 1, int((qint64(X + 1) * Design - 1) / Shrunk) + 1)};
 }
 
 // For every design coordinate, the first and last shrunk coordinate that may read it.
@@ -58,11 +59,14 @@ void CopyCell(QImage& Strip, int CellX, const QImage& Cell) {
 
 }  // namespace
 
-void TSevenSegStrip::Forget() { FComposed.clear(); }
+void TSevenSegStrip::Forget() {
+  FComposed.clear();
+  FPrepared = false;
+}
 
 // Whether the composed glyph keeps white the background fill did not reach.
 bool TSevenSegStrip::Encloses(int Glyph) {
-  const QImage& image = Composed(Glyph);
+  const QImage image = Composed(Glyph);
   for (int y = 0; y < image.height(); ++y) {
     const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
     if (std::any_of(line, line + image.width(), [](QRgb p) { return (p & 0xFFFFFF) == 0xFFFFFF; })) return true;
@@ -75,9 +79,9 @@ bool TSevenSegStrip::Encloses(int Glyph) {
 // composed.
 void TSevenSegStrip::Prepare() {
   const QSize design(FSeg.DigImg->Width(), FSeg.DigImg->Height());
-  if (!FComposed.empty() && FTextColor == FSeg.ColorText() && FBackColor == FSeg.ColorBackGnd() && design == FDesign)
-    return;
+  if (FPrepared && FTextColor == FSeg.ColorText() && FBackColor == FSeg.ColorBackGnd() && design == FDesign) return;
   FComposed.clear();
+  FPrepared = true;
   FTextColor = FSeg.ColorText();
   FBackColor = FSeg.ColorBackGnd();
   FDesign = design;
@@ -107,14 +111,16 @@ void TSevenSegStrip::Prepare() {
   FEnclosed = std::any_of(Bases.begin(), Bases.begin() + 4, [this](int g) { return Encloses(g); });
 }
 
-const QImage& TSevenSegStrip::Composed(int Glyph) {
-  auto it = FComposed.find(Glyph);
-  if (it == FComposed.end()) {
-    TBitmap work(FDesign.width(), FDesign.height());
-    ComposeSegGlyph(FSeg, &work, Glyph);
-    it = FComposed.emplace(Glyph, work.Image()).first;
-  }
-  return it->second;
+// The glyph composed at the design size; the bases are kept for later builds.
+QImage TSevenSegStrip::Composed(int Glyph) {
+  if (const auto it = FComposed.find(Glyph); it != FComposed.end()) return it->second;
+  // Composing fills the image first: it starts uninitialised.
+  TBitmap work;
+  work.SetImage(QImage(FDesign, QImage::Format_RGB32));
+  ComposeSegGlyph(FSeg, &work, Glyph);
+  const QImage image = work.Image();
+  if (std::find(Bases.begin(), Bases.end(), Glyph) != Bases.end()) FComposed.emplace(Glyph, image);
+  return image;
 }
 
 // Shrinking with smoothing averages the design pixels, like a halftone stretch.

@@ -1,6 +1,7 @@
 // Gallery page of the report list: 100,000 customer accounts with header
 // sorting, a filter box with the three filter modes, multi-selection, check
-// and radio columns, and export to CSV, XML and HTML.
+// and radio columns, a dialog that edits the selected account, and export to
+// CSV, XML and HTML.
 
 #include "GalleryPage.h"
 
@@ -54,6 +55,15 @@ void FillAccounts(TReportListView* V) {
     V->SetElem(colAmount, r, QString::number((int(Mix(u, 4) % 2000000) - 300000) / 100.0, 'f', 2));
     V->SetElem(colDate, r, start.addDays(Mix(u, 5) % 1400).toString(Qt::ISODate));
   }
+  // The row editor's editors: a read-only number, a text, a fixed list of
+  // the cities, an amount, a date picker; the check columns get their names only.
+  V->SetColumnFormat(colId, QStringLiteral("[#i][80]"));
+  V->SetColumnFormat(colName, QStringLiteral("[s][240]"));
+  V->SetColumnFormat(colCity, QStringLiteral("[l:12][160]") + kCities.join(QLatin1Char('|')));
+  V->SetColumnFormat(colAmount, QStringLiteral("[f][120]"));
+  V->SetColumnFormat(colDate, QStringLiteral("[dyyyy-MM-dd][160]"));
+  V->SetColumnFormat(colPaid, QStringLiteral("[x][]"));
+  V->SetColumnFormat(colPrimary, QStringLiteral("[x][]"));
   V->SetColumnCheckMode(colPaid, cmBox);
   V->SetColumnCheckMode(colPrimary, cmRadio);
   for (int r = 1; r <= kRows; ++r)
@@ -91,6 +101,8 @@ QWidget* MakeReportListPage() {
   tools->addWidget(mode);
   tools->addWidget(ignoreCase);
   tools->addSpacing(12);
+  auto* editRow = new QPushButton(QStringLiteral("Edit row\u2026"), page);
+  tools->addWidget(editRow);
   auto* csv = new QPushButton(QStringLiteral("Export CSV"), page);
   auto* xml = new QPushButton(QStringLiteral("Export XML"), page);
   auto* html = new QPushButton(QStringLiteral("Export HTML"), page);
@@ -174,6 +186,22 @@ QWidget* MakeReportListPage() {
     view->ExportHTMLTable(QDir(folder).filePath("accounts.html"), 1, 1, view->NrOfColumns(), view->NrOfRows(), {}, 1,
                           0, 4, true, QStringLiteral("head"), QStringLiteral("cell"), QStringLiteral("accounts"));
     exported(QStringLiteral("accounts.html"));
+  });
+
+  // Closed accounts open read-only: every format gets the "#".
+  view->OnRequestEditFormat = [view](TObject*, int, int Row, QString& Format) {
+    if (!view->RowEnabled(Row) && Format.startsWith(u'[')) Format.insert(1, u'#');
+  };
+  QObject::connect(editRow, &QPushButton::clicked, page, [=] {
+    const int row = view->FirstSelectedRow();
+    if (row < 1) {
+      showStatus(QStringLiteral(" \u2014 select an account to edit"));
+      return;
+    }
+    const QPoint at = editRow->mapToGlobal(QPoint(0, editRow->height()));
+    const bool saved = view->EditRowEntries(row, at.x(), at.y(), QStringLiteral("Account ") + view->Elem(colId, row),
+                                            QStringLiteral("Save"), QStringLiteral("Cancel")) == mrOk;
+    showStatus(saved ? QStringLiteral(" \u2014 account %1 saved").arg(view->Elem(colId, row)) : QString());
   });
 
   view->Sort(colDate, -1, false);

@@ -88,7 +88,7 @@ void FillRuns(TNTabEd* T) {
   T->SetSuppressPaint(false);
 }
 
-QWidget* MakeTableEditorPage() {
+QWidget* MakePage() {
   auto* page = new QWidget;
   auto* layout = new QVBoxLayout(page);
   auto* title = new QLabel(QStringLiteral(
@@ -151,6 +151,6 @@ QWidget* MakeTableEditorPage() {
   return page;
 }
 
-GalleryPage page(35, QStringLiteral("Table editor"), QStringLiteral("tableeditor"), MakeTableEditorPage);
+const GalleryPage Page(40, QStringLiteral("Table editor"), QStringLiteral("table_editor"), MakePage);
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFont>
 #include <QPainter>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -82,6 +83,17 @@ int WriteScreenshots(const QString& dir) {
   return 0;
 }
 
+// A page in a scroll area: it never shrinks below its natural size, so a
+// small window scrolls instead of squeezing the controls.
+QWidget* Scrollable(QWidget* page) {
+  page->setMinimumSize(page->sizeHint());
+  auto* area = new QScrollArea;
+  area->setWidgetResizable(true);
+  area->setFrameShape(QFrame::NoFrame);
+  area->setWidget(page);
+  return area;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -99,8 +111,8 @@ int main(int argc, char** argv) {
 
   QTabWidget tabs;
   tabs.setWindowTitle(QStringLiteral("ORV panels gallery"));
-  for (GalleryPage* page : SortedPages()) tabs.addTab(page->Make(), page->Title);
-  tabs.resize(1000, 700);
+  for (GalleryPage* page : SortedPages()) tabs.addTab(Scrollable(page->Make()), page->Title);
+  tabs.resize(1100, 800);
   tabs.show();
   return app.exec();
 }

@@ -120,9 +120,10 @@ constexpr int MaxCellBytes = 3 * MaxCellLength;
 // UTF-8 form of Text cut to MaxCellLength code units without splitting a
 // surrogate pair; returns the byte count written to Out (MaxCellBytes room).
 int EncodeCell(QStringView Text, char* Out);
-qsizetype CellBytesOfLong(const char* Text, qsizetype Size);
 // The bytes of valid UTF-8 text that a cell keeps: the first MaxCellLength
-// UTF-16 code units (a 4-byte sequence counts two).
+// UTF-16 code units (a 4-byte sequence counts two). CellBytesOfLong counts
+// them in a text of more than MaxCellLength bytes.
+qsizetype CellBytesOfLong(const char* Text, qsizetype Size);
 inline qsizetype CellBytes(const char* Text, qsizetype Size) {
   if (Size <= MaxCellLength) return Size;
   return CellBytesOfLong(Text, Size);

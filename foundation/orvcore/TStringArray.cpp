@@ -87,7 +87,10 @@ void TStringArray::Clear() {
 QString TStringArray::GetString(int ACol, int ARow) const {
   if (!ValidCell(ACol, ARow)) return QString();
   const TCell& cell = FCols[std::size_t(ACol)][Stored(ARow)];
-  return QString::fromUtf8(cell.Data(), cell.Size());
+  // Our own decoder: QString::fromUtf8 would drop a leading U+FEFF as a byte order mark.
+  QString text(cell.Size(), Qt::Uninitialized);
+  text.resize(detail::DecodeCell(cell.Data(), cell.Size(), reinterpret_cast<char16_t*>(text.data())));
+  return text;
 }
 
 void TStringArray::SetString(int ACol, int ARow, const QString& Value) {

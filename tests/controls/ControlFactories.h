@@ -27,6 +27,14 @@ inline const std::vector<TUnitClass>& UnitClasses() {
       {"orv::TRasterLab", [] { return new TRasterLab(nullptr); }},
       {"orv::TProgBar", [] { return new TProgBar(nullptr); }},
       {"orv::TGradFill", [] { return new TGradFill(nullptr); }},
+      {"orv::TMiniCal", [] { return new TMiniCal(nullptr); }},
+      {"orv::TOnOffBut", [] { return new TOnOffBut(nullptr); }},
+      {"orv::TMarkSel", [] { return new TMarkSel(nullptr); }},
+      {"orv::TColSel", [] { return new TColSel(nullptr); }},
+      {"orv::TRepSpeedButton", [] { return new TRepSpeedButton(nullptr); }},
+      {"orv::TThumbnails", [] { return new TThumbnails(nullptr); }},
+      {"orv::TFolderTree", [] { return new TFolderTree(nullptr); }},
+      {"orv::TMeter", [] { return new TMeter(nullptr); }},
   };
   return list;
 }

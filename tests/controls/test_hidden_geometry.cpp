@@ -63,6 +63,18 @@ const TSizeCase SizeCases[] = {
        EXPECT_EQ(p->InnerRect(), TRect(4, 4, 200, 24));
        EXPECT_EQ(p->BarRect(), TRect(4, 4, 4 + 20, 24));  // Value 10 of 0..100
      }},
+    {"TMiniCal cells", [] { return new TMiniCal(nullptr); }, [](TControl* c) { c->SetBounds(0, 0, 250, 200); },
+     [](TControl* c) {
+       auto* m = As<TMiniCal>(c);
+       EXPECT_EQ(m->DefaultColWidth(), 30);  // (248 - 7) / 8
+       EXPECT_EQ(m->CellRect(7, 7).Right + 1, m->CellArea().Right);
+       EXPECT_EQ(m->CellRect(7, 7).Bottom + 1, m->CellArea().Bottom);
+     }},
+    {"TOnOffBut centring", [] { return new TOnOffBut(nullptr); }, [](TControl* c) { c->SetBounds(0, 0, 80, 40); },
+     [](TControl* c) {
+       EXPECT_EQ(As<TOnOffBut>(c)->LeftSpace(), 25);
+       EXPECT_EQ(As<TOnOffBut>(c)->TopSpace(), 11);
+     }},
 };
 
 }  // namespace

@@ -51,6 +51,12 @@ const std::vector<TLayoutCase>& LayoutCases() {
        QSize(400, 1 + 4 * 12), false},
       {"TProgBar", [] { return new TProgBar(nullptr); }, QSize(300, 28), false},
       {"TGradFill", [] { return new TGradFill(nullptr); }, QSize(121, 121), true},
+      {"TMiniCal", [] { return new TMiniCal(nullptr); }, QSize(300, 180), true},
+      {"TOnOffBut", [] { return new TOnOffBut(nullptr); }, QSize(100, 50), true},
+      {"TMarkSel", [] { return new TMarkSel(nullptr); }, QSize(236, 178), true},
+      {"TMeter", [] { return new TMeter(nullptr); }, QSize(297, 209), true},
+      {"TColSel", [] { return new TColSel(nullptr); }, QSize(), false},
+      {"TThumbnails", [] { return new TThumbnails(nullptr); }, QSize(260, 400), true},
       {"TCustomLabel AutoSize",
        [] {
          auto* l = new TCustomLabel(nullptr);

@@ -165,6 +165,40 @@ TEST(StringArray, ResizeBeyondMemoryRaisesAndKeepsTheTable) {
   EXPECT_EQ(a.GetString(2, 2), "kept");
 }
 
+TEST(StringArray, TakeColumnsReplacesTheContent) {
+  TStringArray a(nullptr, 3, 4);
+  a.SetString(1, 1, "old");
+  a.SetRowAttrib(1, 0x80);
+  a.SetColAttrib(1, 0x80);
+  Fill(a, 1, {"b", "a"});
+  a.Sort(1, -1, true);
+  int changes = 0;
+  a.OnChange = [&](TObject*) { ++changes; };
+  std::vector<detail::TCellColumn> cols(3);  // columns 0..2
+  for (auto& c : cols) {
+    c.Reserve(5);
+    c.Resize(5);
+  }
+  cols[1].AssignShort(1, "x", 1);
+  const std::string longText(40, 'y');
+  cols[2].Assign(3, longText.data(), int(longText.size()));
+  cols[2].AssignShort(4, "dropped", 7);  // beyond the rows taken
+  a.TakeColumns(std::move(cols), 3);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(a.NrOfColumns(), 2);
+  EXPECT_EQ(a.NrOfRows(), 3);
+  EXPECT_FALSE(a.IsSorted());
+  EXPECT_EQ(Column(a, 1), QStringList({"x", "", ""}));
+  EXPECT_EQ(Column(a, 2), QStringList({"", "", QString::fromStdString(longText)}));
+  EXPECT_EQ(a.GetRowAttrib(1), 0);
+  EXPECT_EQ(a.GetColAttrib(1), 0);
+  a.Resize(2, 5);  // grows like any table
+  EXPECT_EQ(a.GetString(2, 4), "");
+  a.TakeColumns({}, 0);  // nothing: one blank column and row
+  EXPECT_EQ(a.NrOfColumns(), 1);
+  EXPECT_EQ(a.NrOfRows(), 1);
+}
+
 // ---------------------------------------------------------------- sorting
 
 TEST(StringArraySort, OrderOfNumbersTextAndBlanks) {

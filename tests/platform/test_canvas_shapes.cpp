@@ -152,6 +152,99 @@ TEST(CanvasShapes, PieAndArcRunCounterClockwiseFromStartToEnd) {
   EXPECT_EQ(full.Ink(), ellipse.Ink());
 }
 
+// Ellipses, pies and arcs of many sizes, rays and pen widths against a plain
+// per-pixel statement of the rule: the pixel centres inside the ellipse (and
+// counter-clockwise from the start ray to the end ray, by exact integer cross
+// products), the outline the pixels that the 4- and 8-neighbour erosions,
+// taken in turn, remove.
+TEST(CanvasShapes, CurvedShapesMatchThePixelRule) {
+  using i64 = long long;
+  struct Shape {
+    int L, T, R, B, X3, Y3, X4, Y4;
+  };
+  std::vector<Shape> shapes = {{2, 2, 38, 38, 38, 20, 20, 2},  {0, 5, 40, 36, 20, 36, 20, 36},
+                               {3, 1, 36, 30, 0, 0, 40, 40},   {10, 10, 11, 30, 0, 20, 40, 20},
+                               {-30, -10, 50, 60, 25, 0, 25, 40}, {5, 5, 34, 34, 19, 19, 5, 19}};
+  unsigned seed = 12345;
+  auto next = [&seed](int n) { return int((seed = seed * 1103515245u + 12345u) >> 16) % n; };
+  for (int i = 0; i < 40; ++i) {
+    const int l = next(30) - 5, t = next(30) - 5;
+    shapes.push_back({l, t, l + 1 + next(40), t + 1 + next(40), next(60) - 10, next(60) - 10, next(60) - 10,
+                      next(60) - 10});
+  }
+  for (const Shape& sh : shapes)
+    for (int kind = 0; kind < 3; ++kind)
+      for (int width : {1, 2, 3}) {
+        // Twice the coordinates: pixel centres and the ellipse's centre are whole numbers.
+        const i64 cx2 = sh.L + sh.R, cy2 = sh.T + sh.B;
+        const double a = (sh.R - sh.L) / 2.0, b = (sh.B - sh.T) / 2.0;
+        i64 sx = 2 * sh.X3 - cx2, sy = cy2 - 2 * sh.Y3, ex = 2 * sh.X4 - cx2, ey = cy2 - 2 * sh.Y4;
+        if (sx == 0 && sy == 0) sx = 1;
+        if (ex == 0 && ey == 0) ex = 1;
+        auto half = [&](i64 vx, i64 vy) {
+          const i64 c = sx * vy - sy * vx;
+          return c < 0 || (c == 0 && sx * vx + sy * vy < 0) ? 1 : 0;
+        };
+        const bool full = sx * ey - sy * ex == 0 && sx * ex + sy * ey > 0;
+        auto inSector = [&](int x, int y) {
+          const i64 vx = 2 * x + 1 - cx2, vy = cy2 - (2 * y + 1);
+          if (full || (vx == 0 && vy == 0)) return true;
+          const int hv = half(vx, vy), he = half(ex, ey);
+          return hv != he ? hv < he : vx * ey - vy * ex >= 0;
+        };
+        auto inEllipse = [&](int x, int y) {
+          if (a <= 0 || b <= 0) return false;
+          const double dx = (x + 0.5 - cx2 / 2.0) / a, dy = (y + 0.5 - cy2 / 2.0) / b;
+          return dx * dx + dy * dy <= 1.0;
+        };
+        // The mask over the image and a margin wide enough for the erosion.
+        const int m = width + 1, n = 40 + 2 * m;
+        std::vector<char> in(std::size_t(n * n)), cur;
+        auto at = [&](const std::vector<char>& v, int x, int y) {
+          return x >= -m && y >= -m && x < 40 + m && y < 40 + m && x >= sh.L && y >= sh.T && x < sh.R && y < sh.B &&
+                 v[std::size_t((y + m) * n + x + m)];
+        };
+        for (int y = -m; y < 40 + m; ++y)
+          for (int x = -m; x < 40 + m; ++x)
+            in[std::size_t((y + m) * n + x + m)] = inEllipse(x, y) && (kind != 1 || inSector(x, y));
+        cur = in;
+        for (int step = 0; step < width; ++step) {
+          std::vector<char> eroded(cur.size());
+          for (int y = -m; y < 40 + m; ++y)
+            for (int x = -m; x < 40 + m; ++x) {
+              bool keep = at(cur, x, y) && at(cur, x - 1, y) && at(cur, x + 1, y) && at(cur, x, y - 1) &&
+                          at(cur, x, y + 1);
+              if (keep && step % 2 == 1)
+                keep = at(cur, x - 1, y - 1) && at(cur, x + 1, y - 1) && at(cur, x - 1, y + 1) &&
+                       at(cur, x + 1, y + 1);
+              eroded[std::size_t((y + m) * n + x + m)] = keep;
+            }
+          cur.swap(eroded);
+        }
+        PixelSet fill, edge;
+        for (int y = 0; y < 40; ++y)
+          for (int x = 0; x < 40; ++x) {
+            if (!at(in, x, y)) continue;
+            if (at(cur, x, y)) {
+              if (kind != 2) fill.insert({x, y});
+            } else if (kind != 2 || inSector(x, y)) {
+              edge.insert({x, y});
+            }
+          }
+        Painted s;
+        s.Canvas.Pen()->SetWidth(width);
+        if (kind == 0) s.Canvas.Ellipse(sh.L, sh.T, sh.R, sh.B);
+        if (kind == 1) s.Canvas.Pie(sh.L, sh.T, sh.R, sh.B, sh.X3, sh.Y3, sh.X4, sh.Y4);
+        if (kind == 2) s.Canvas.Arc(sh.L, sh.T, sh.R, sh.B, sh.X3, sh.Y3, sh.X4, sh.Y4);
+        const std::string what = "kind " + std::to_string(kind) + " width " + std::to_string(width) + " at " +
+                                 std::to_string(sh.L) + "," + std::to_string(sh.T) + "," + std::to_string(sh.R) +
+                                 "," + std::to_string(sh.B) + " rays " + std::to_string(sh.X3) + "," +
+                                 std::to_string(sh.Y3) + " " + std::to_string(sh.X4) + "," + std::to_string(sh.Y4);
+        ASSERT_EQ(s.Where(clRed), fill) << what;
+        ASSERT_EQ(s.Where(clBlue), edge) << what;
+      }
+}
+
 TEST(CanvasShapes, PolygonOutlineThroughItsVertices) {
   Painted s;
   s.Canvas.Polygon({{2, 2}, {20, 2}, {20, 14}});

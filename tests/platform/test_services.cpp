@@ -43,10 +43,13 @@ TEST(Services, FoldersAndFileSearch) {
   FindClose(sr);
   found.sort();
   EXPECT_EQ(found, (QStringList{QStringLiteral("x.png"), QStringLiteral("y.png")}));
+  // A symbolic link to a folder is a folder marked as a link.
+  ASSERT_TRUE(QFile::link(root + QStringLiteral("/a"), root + QStringLiteral("/link")));
   QStringList dirs;
   for (int r = FindFirst(root + QStringLiteral("/*"), faDirectory, sr); r == 0; r = FindNext(sr))
-    if (sr.Attr & faDirectory) dirs << sr.Name;
+    if (sr.Attr & faDirectory) dirs << sr.Name + (sr.Attr & faSymLink ? QStringLiteral("@") : QString());
   FindClose(sr);
-  EXPECT_EQ(dirs, QStringList{QStringLiteral("a")});
+  dirs.sort();
+  EXPECT_EQ(dirs, (QStringList{QStringLiteral("a"), QStringLiteral("link@")}));
   EXPECT_NE(FindFirst(root + QStringLiteral("/missing/*"), faAnyFile, sr), 0);
 }

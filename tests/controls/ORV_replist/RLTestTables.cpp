@@ -5,7 +5,8 @@ namespace orv::test {
 QString RandomText(std::mt19937& Rng, int MaxLen, bool ControlChars) {
   static const QString pieces[] = {
       "a", "Z", "7", " ", ",", ";", "\t", "\"", "'", "<", ">", "&", "&amp;", "]]>", "\n", "\r", "\r\n",
-      "ä", "ß", "€", "中", "文", QString::fromUcs4(U"\U0001F600"), "é", "X", "-", ".", "=", "/", "<replist"};
+      "ä", "ß", "€", "中", "文", QString::fromUcs4(U"\U0001F600"), "é", "X", "-", ".", "=", "/", "<replist",
+      QString(QChar(0xFEFF))};  // as the first character, it looks like a byte order mark
   std::uniform_int_distribution<int> len(0, MaxLen);
   std::uniform_int_distribution<int> pick(0, int(std::size(pieces)) - 1);
   std::uniform_int_distribution<int> control(1, 31);

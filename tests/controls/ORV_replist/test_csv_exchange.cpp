@@ -180,6 +180,24 @@ TEST_F(CsvFiles, ImportFindsFieldsAndEncodingInLongLines) {
   }
 }
 
+TEST_F(CsvFiles, LeadingZeroWidthNoBreakSpaceSurvives) {
+  // U+FEFF at the start of a text is the byte order mark's character.
+  const QString z(QChar(0xFEFF));
+  TRLData d(nullptr);
+  d.SetNrCols(2);
+  d.SetNrRows(1);
+  d.SetColName(1, z + "a");
+  d.SetColName(2, z + "b");
+  d.SetElem(1, 1, z + "x");
+  d.SetElem(2, 1, z);
+  EXPECT_EQ(d.GetElem(1, 1), z + "x");
+  ASSERT_EQ(d.ExportCSV(Path("z.csv")), 1);
+  EXPECT_TRUE(ReadBytes("z.csv").startsWith("\"\xEF\xBB\xBF" "a\"")) << "quoted, so that it is not taken for a mark";
+  TRLData back(nullptr);
+  ASSERT_EQ(back.ImportCSV(Path("z.csv")), 1);
+  EXPECT_EQ(test::CellDifference(d, back, 1, true).toStdString(), "");
+}
+
 TEST_F(CsvFiles, ImportReplacesContentButKeepsColumnSettings) {
   TRLData d(nullptr);
   d.SetNrCols(3);

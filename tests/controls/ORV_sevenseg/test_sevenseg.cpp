@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 using namespace orv;
 using namespace orv::test;
@@ -191,11 +192,15 @@ void ExpectCellsAreShrunkGlyphs(TSevenSeg& Seg, const char* Where) {
 }
 
 // From narrow cells, where one spot of a cell touches two segments, to cells
-// larger than the design grid; 7 digits give tall narrow cells.
+// larger than the design grid; 7 digits give tall narrow cells. A sweep of
+// further sizes tries many shrink ratios.
 TEST_F(SevenSegTest, StripAfterSizeChangesHoldsTheShrunkGlyphs) {
-  const struct {
+  struct TSize {
     int Width, Height, Digits;
-  } sizes[] = {{216, 76, 4}, {800, 200, 4}, {120, 50, 4}, {60, 40, 4}, {300, 60, 7}, {700, 300, 4}, {1400, 1000, 4}};
+  };
+  std::vector<TSize> sizes = {{216, 76, 4}, {800, 200, 4}, {120, 50, 4}, {60, 40, 4},
+                              {300, 60, 7}, {700, 300, 4}, {1400, 1000, 4}};
+  for (int w = 45; w < 1900; w += 83) sizes.push_back({w, 30 + (w * 7) % 500, 4});
   for (const auto& s : sizes) {
     const QString where = QStringLiteral("%1 x %2, %3 digits").arg(s.Width).arg(s.Height).arg(s.Digits);
     Seg->SetNumDigits(s.Digits);
