@@ -16,6 +16,7 @@ namespace {
   RegisterControlClass<TNumIO>();
   RegisterControlClass<TNumIO2>();
   RegisterControlClass<TNumLab>();
+  RegisterControlClass<TNTabEd>();
   RegisterControlClass<TOnOffBut>();
   RegisterControlClass<TProgBar>();
   RegisterControlClass<TRasterLab>();

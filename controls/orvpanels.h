@@ -13,6 +13,7 @@
 #include <ORV_Meter.h>
 #include <ORV_NumIO.h>
 #include <ORV_NumLab.h>
+#include <ORV_ntabed.h>
 #include <ORV_onoffbut.h>
 #include <ORV_ProgBar.h>
 #include <ORV_RasterLab.h>

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 namespace orv {
 
@@ -86,8 +87,9 @@ double NumberTextValue(const std::string& s) {
   while (i < s.size() && s[i] == ' ') ++i;
   bool negative = false;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
-  std::string mantissa;
-  while (i < s.size() && s[i] != 'E') mantissa.push_back(s[i++]);
+  const std::size_t mantissaStart = i;
+  while (i < s.size() && s[i] != 'E') ++i;
+  const std::string_view mantissa(s.data() + mantissaStart, i - mantissaStart);
   int exponent = 0;
   if (i < s.size()) {
     ++i;
@@ -99,10 +101,15 @@ double NumberTextValue(const std::string& s) {
   // Decimal magnitude of the first significant digit, to tell overflow from underflow.
   const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
   const std::size_t first = mantissa.find_first_of("123456789");
-  if (first == std::string::npos) return 0.0;
+  if (first == std::string_view::npos) return 0.0;
   const long magnitude =
       (first < point ? long(point) - long(first) - 1 : -(long(first) - long(point))) + exponent;
-  const std::string canonical = mantissa + "e" + std::to_string(exponent);
+  // The mantissa and "e<exponent>", in a buffer kept between calls (scans run by the hundred thousand).
+  thread_local std::string canonical;
+  canonical.assign(mantissa);
+  char expText[16] = {'e'};
+  const auto end = std::to_chars(expText + 1, expText + sizeof expText, exponent).ptr;
+  canonical.append(expText, end);
   double v = 0.0;
   const auto r = std::from_chars(canonical.data(), canonical.data() + canonical.size(), v);
   if (r.ec == std::errc::result_out_of_range) v = magnitude >= 0 ? NumTextMaxDouble : 0.0;
@@ -203,7 +210,8 @@ TDecSepMode ConvertSepMode(int DecPSep) {
 
 double ScanDecimal(const QString& Text, bool ExpAllowed, TDecSepMode Mode, int& Pos) {
   Pos = ClampPos(Text, Pos);
-  std::string number;
+  thread_local std::string number;  // kept between calls: no allocation per scan
+  number.clear();
   if (RunDecimalMachine(Text, ExpAllowed, Mode, Pos, false, &number) != 9) return 0.0;
   return NumberTextValue(number);
 }

@@ -217,7 +217,9 @@ int TDataTable::OrdinalOfNominalID(int ACol, const QString& Name, bool IgnoreCas
 }
 
 void TDataTable::Arrange(int From, int To, bool Ascending, const std::function<double(int)>& Key,
-                         const std::function<bool(int)>& IsNumber, const std::function<void(int, int)>& Exchange) {
+                         const std::function<bool(int)>& IsNumber,
+                         const std::function<void(const std::vector<int>&)>& Permute,
+                         const std::function<void(int, int)>& Exchanged) {
   if (PercentDoneHook) PercentDoneHook(this, 0);
   std::vector<int> order(std::size_t(To - From + 1));
   std::iota(order.begin(), order.end(), From);
@@ -228,14 +230,17 @@ void TDataTable::Arrange(int From, int To, bool Ascending, const std::function<d
     if (!na) return false;
     return Ascending ? Key(a) < Key(b) : Key(a) > Key(b);
   });
-  // Bring line order[i] to position From + i, one exchange per misplaced line.
+  // The cells move in one pass per line, which is far cheaper than one
+  // exchange after the other across a wide table.
+  Permute(order);
+  // The exchanges that bring line order[i] to position From + i, one per misplaced line.
   std::vector<int> at(order.size()), where(order.size());  // position -> line, line -> position
   std::iota(at.begin(), at.end(), From);
   std::iota(where.begin(), where.end(), 0);
   for (std::size_t i = 0; i < order.size(); ++i) {
     const std::size_t j = std::size_t(where[std::size_t(order[i] - From)]);
     if (j == i) continue;
-    Exchange(From + int(i), From + int(j));
+    Exchanged(From + int(i), From + int(j));
     std::swap(at[i], at[j]);
     where[std::size_t(at[i] - From)] = int(i);
     where[std::size_t(at[j] - From)] = int(j);
@@ -243,6 +248,19 @@ void TDataTable::Arrange(int From, int To, bool Ascending, const std::function<d
   if (PercentDoneHook) PercentDoneHook(this, 100);
   DataChanged();
 }
+
+namespace {
+
+// Line From + k takes what line Order[k] held.
+template <class V>
+void PermuteLines(V& Lines, const std::vector<int>& Order, int From) {
+  V moved;
+  moved.reserve(Order.size());
+  for (int line : Order) moved.push_back(std::move(Lines[std::size_t(line - 1)]));
+  for (std::size_t k = 0; k < moved.size(); ++k) Lines[std::size_t(From - 1) + k] = std::move(moved[k]);
+}
+
+}  // namespace
 
 void TDataTable::SortRows(int SortCol, bool Ascending, int FromCol, int FromRow, int ToCol, int ToRow,
                           bool IncludeHeaders) {
@@ -254,13 +272,15 @@ void TDataTable::SortRows(int SortCol, bool Ascending, int FromCol, int FromRow,
   Arrange(
       FromRow, ToRow, Ascending, [&](int r) { return GetElem(SortCol, r); },
       [&](int r) { return GetIsNumber(SortCol, r); },
-      [&](int r1, int r2) {
-        FElems.ExchangeRows(r1, r2, FromCol, ToCol);
-        FStates.ExchangeRows(r1, r2, FromCol, ToCol);
+      [&](const std::vector<int>& order) {
+        FElems.PermuteRows(order, FromRow, FromCol, ToCol);
+        FStates.PermuteRows(order, FromRow, FromCol, ToCol);
         if (IncludeHeaders) {
-          std::swap(FRowNames[std::size_t(r1 - 1)], FRowNames[std::size_t(r2 - 1)]);
-          std::swap(FRowAttr[std::size_t(r1 - 1)], FRowAttr[std::size_t(r2 - 1)]);
+          PermuteLines(FRowNames, order, FromRow);
+          PermuteLines(FRowAttr, order, FromRow);
         }
+      },
+      [&](int r1, int r2) {
         if (SortExchangeHook) SortExchangeHook(this, 2, FromCol, ToCol, r1, r2);
       });
 }
@@ -275,14 +295,16 @@ void TDataTable::SortCols(int SortRow, bool Ascending, int FromCol, int FromRow,
   Arrange(
       FromCol, ToCol, Ascending, [&](int c) { return GetElem(c, SortRow); },
       [&](int c) { return GetIsNumber(c, SortRow); },
-      [&](int c1, int c2) {
-        FElems.ExchangeColumns(c1, c2, FromRow, ToRow);
-        FStates.ExchangeColumns(c1, c2, FromRow, ToRow);
+      [&](const std::vector<int>& order) {
+        FElems.PermuteColumns(order, FromCol, FromRow, ToRow);
+        FStates.PermuteColumns(order, FromCol, FromRow, ToRow);
         if (IncludeHeaders) {
-          std::swap(FColNames[std::size_t(c1 - 1)], FColNames[std::size_t(c2 - 1)]);
-          std::swap(FColAttr[std::size_t(c1 - 1)], FColAttr[std::size_t(c2 - 1)]);
-          std::swap(FSetup[std::size_t(c1 - 1)], FSetup[std::size_t(c2 - 1)]);
+          PermuteLines(FColNames, order, FromCol);
+          PermuteLines(FColAttr, order, FromCol);
+          PermuteLines(FSetup, order, FromCol);
         }
+      },
+      [&](int c1, int c2) {
         if (SortExchangeHook) SortExchangeHook(this, 1, FromRow, ToRow, c1, c2);
       });
 }

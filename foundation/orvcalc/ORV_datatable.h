@@ -13,10 +13,11 @@
 // - DataChangedHook after SetElem, FillMarkedCells, the mirrors and the sorts;
 // - SetupChangedHook after a change of comment, scale type or nominal identifier;
 // - ResizedHook after every change of size (Resize, insert, remove);
-// - SortExchangeHook after each exchange made by a sort: kind 1 = the
-//   columns given by the last two integers were exchanged in rows
-//   (first two integers) FromRow..ToRow; kind 2 = the rows given by the last
-//   two integers were exchanged in columns FromCol..ToCol;
+// - SortExchangeHook once for each exchange a sort amounts to, in order,
+//   after the sort has moved the cells: kind 1 = the columns given by the
+//   last two integers were exchanged in rows (first two integers)
+//   FromRow..ToRow; kind 2 = the rows given by the last two integers were
+//   exchanged in columns FromCol..ToCol;
 // - PercentDoneHook with the progress of a sort.
 
 #include "ORV_matrix.h"
@@ -128,9 +129,12 @@ private:
   };
   template <class F>
   void ChangeSize(F Change);
-  // Sorts the lines (rows or columns) From..To by their keys through exchanges.
+  // Sorts the lines (rows or columns) From..To by their keys: Permute moves
+  // line Order[k] to From + k, then Exchanged reports the exchanges that
+  // amount to the same.
   void Arrange(int From, int To, bool Ascending, const std::function<double(int)>& Key,
-               const std::function<bool(int)>& IsNumber, const std::function<void(int, int)>& Exchange);
+               const std::function<bool(int)>& IsNumber, const std::function<void(const std::vector<int>&)>& Permute,
+               const std::function<void(int, int)>& Exchanged);
   void DataChanged();
   void SetupChanged();
 

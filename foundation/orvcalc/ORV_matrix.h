@@ -76,6 +76,29 @@ public:
   void ExchangeRows(int R1, int R2, int FromCol, int ToCol) {
     for (int c = std::max(1, FromCol); c <= std::min(FCols, ToCol); ++c) Swap(c, R1, c, R2);
   }
+  // Rows FromRow, FromRow + 1, ... take the elements rows Order[0], Order[1],
+  // ... had, in columns FromCol..ToCol (Order: a permutation of those rows).
+  void PermuteRows(const std::vector<int>& Order, int FromRow, int FromCol, int ToCol) {
+    std::vector<T> line(Order.size());
+    for (int c = std::max(1, FromCol); c <= std::min(FCols, ToCol); ++c) {
+      for (std::size_t k = 0; k < Order.size(); ++k) line[k] = GetVal(c, Order[k]);
+      for (std::size_t k = 0; k < Order.size(); ++k) SetVal(c, FromRow + int(k), line[k]);
+    }
+  }
+  // Columns FromCol, FromCol + 1, ... take the elements columns Order[0],
+  // Order[1], ... had, in rows FromRow..ToRow.
+  void PermuteColumns(const std::vector<int>& Order, int FromCol, int FromRow, int ToRow) {
+    FromRow = std::max(1, FromRow);
+    ToRow = std::min(FRows, ToRow);
+    if (FromRow > ToRow) return;
+    const std::size_t n = std::size_t(ToRow - FromRow + 1);
+    std::vector<T> block(Order.size() * n);
+    for (std::size_t k = 0; k < Order.size(); ++k)
+      if (Valid(Order[k], FromRow)) std::copy_n(FElems.begin() + std::ptrdiff_t(Ix(Order[k], FromRow)), n, block.begin() + std::ptrdiff_t(k * n));
+    for (std::size_t k = 0; k < Order.size(); ++k)
+      if (Valid(FromCol + int(k), FromRow))
+        std::copy_n(block.begin() + std::ptrdiff_t(k * n), n, FElems.begin() + std::ptrdiff_t(Ix(FromCol + int(k), FromRow)));
+  }
 
 private:
   bool Valid(int Col, int Row) const { return Col >= 1 && Col <= FCols && Row >= 1 && Row <= FRows; }

@@ -21,6 +21,7 @@ inline const std::vector<TUnitClass>& UnitClasses() {
       {"orv::TRLData", [] { return new TRLData(nullptr); }},
       {"orv::TReportListView", [] { return new TReportListView(nullptr); }},
       {"orv::TNumLab", [] { return new TNumLab(nullptr); }},
+      {"orv::TNTabEd", [] { return new TNTabEd(nullptr); }},
       {"orv::TSevenSeg", [] { return new TSevenSeg(nullptr); }},
       {"orv::TRotLab", [] { return new TRotLab(nullptr); }},
       {"orv::TRasterLab", [] { return new TRasterLab(nullptr); }},

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace orv;
 
 namespace {
@@ -173,6 +175,56 @@ TEST_F(DataTableTest, ColumnSortReportsEachExchange) {
   EXPECT_EQ(t.GetElem(1, 4), 32);
   EXPECT_EQ(t.GetCellState(1, 4), dtsEmpty);
   EXPECT_EQ(t.GetRowName(1), "R1") << "names stay without IncludeHeaders";
+}
+
+// A sort moves every cell at once; the exchanges it reports, replayed on a
+// copy of the table, must give the same arrangement, inside the block only.
+TEST(DataTableSort, ReportedExchangesReplayTheSort) {
+  for (const bool rows : {true, false}) {
+    TDataTable t, replay;
+    t.Resize(7, 9);
+    replay.Resize(7, 9);
+    for (int c = 1; c <= 7; ++c)
+      for (int r = 1; r <= 9; ++r) {
+        const double v = double((c * 37 + r * 11) % 17);
+        t.SetElem(c, r, v);
+        replay.SetElem(c, r, v);
+        const auto state = std::uint8_t(((c + r) % 16) << 4);  // marks and locks, all numbers
+        t.SetCellState(c, r, state);
+        replay.SetCellState(c, r, state);
+      }
+    std::vector<std::array<int, 4>> exchanges;
+    t.SortExchangeHook = [&](TObject*, std::uint8_t kind, int a, int b, int x, int y) {
+      EXPECT_EQ(kind, rows ? 2 : 1);
+      exchanges.push_back({a, b, x, y});
+    };
+    if (rows)
+      t.SortRows(3, true, 2, 2, 6, 8, false);
+    else
+      t.SortCols(4, false, 2, 3, 7, 7, false);
+    ASSERT_FALSE(exchanges.empty());
+    for (const auto& e : exchanges)
+      for (int k = e[0]; k <= e[1]; ++k) {
+        // rows: exchange rows e[2], e[3] in columns e[0]..e[1]; columns: the other way round.
+        const int c1 = rows ? k : e[2], r1 = rows ? e[2] : k, c2 = rows ? k : e[3], r2 = rows ? e[3] : k;
+        const double v = replay.GetElem(c1, r1);
+        const std::uint8_t s = replay.GetCellState(c1, r1);
+        replay.SetElem(c1, r1, replay.GetElem(c2, r2));
+        replay.SetCellState(c1, r1, replay.GetCellState(c2, r2));
+        replay.SetElem(c2, r2, v);
+        replay.SetCellState(c2, r2, s);
+      }
+    for (int c = 1; c <= 7; ++c)
+      for (int r = 1; r <= 9; ++r) {
+        EXPECT_EQ(t.GetElem(c, r), replay.GetElem(c, r)) << rows << " " << c << "," << r;
+        EXPECT_EQ(t.GetCellState(c, r), replay.GetCellState(c, r)) << rows << " " << c << "," << r;
+      }
+    // The sort key line is in order inside the block.
+    for (int k = 3; k <= (rows ? 8 : 7); ++k) {
+      if (rows) EXPECT_LE(t.GetElem(3, k - 1), t.GetElem(3, k));
+      else EXPECT_GE(t.GetElem(k - 1, 4), t.GetElem(k, 4));
+    }
+  }
 }
 
 TEST(Matrix, FillResizeAndIntMatrixRows) {
