@@ -38,6 +38,7 @@ const std::vector<TLayoutCase>& LayoutCases() {
        },
        QSize(160, QFontMetrics(QFont()).height() + 6), false},
       {"TReportListView", [] { return new TReportListView(nullptr); }, QSize(320, 120), true},
+      {"TNTabEd", [] { return new TNTabEd(nullptr); }, QSize(), true},
       {"TNumLab", [] { return new TNumLab(nullptr); }, QSize(160, 28), false},
       {"TSevenSeg", [] { return new TSevenSeg(nullptr); }, QSize(216, 76), true},
       {"TRotLab", [] { return new TRotLab(nullptr); }, QSize(200, 200), true},
