@@ -49,7 +49,8 @@ namespace orv {
 
 namespace minical_enums {
 Q_NAMESPACE
-enum TDayOfWeek { dwMon, dwTue, dwWed, dwThu, dwFri, dwSat, dwSun };
+// Stored as an int, so that a value from outside the list can be held and ignored.
+enum TDayOfWeek : int { dwMon, dwTue, dwWed, dwThu, dwFri, dwSat, dwSun };
 Q_ENUM_NS(TDayOfWeek)
 }  // namespace minical_enums
 using namespace minical_enums;

@@ -39,7 +39,9 @@ namespace orv {
 
 namespace onoffbut_enums {
 Q_NAMESPACE
-enum TOnOffButStyle {
+// Stored as an int, so that a value from outside the list (a form file, setProperty) can be
+// held and refused rather than being undefined.
+enum TOnOffButStyle : int {
   oobsUser, oobsCheckbox, oobsRadioBut, oobsSlideTB, oobsSlideLR, oobsColSlideTB, oobsColSlideLR,
   oobsLedRedGreen, oobsArrowTopRgt, oobsArrowUpDown, oobsArrowLeftRight, oobsTrafficLPed, oobsBeveledLed,
   oobsSmileyYellow, oobsSmileyRedGrn, oobsBulb, oobsButLamp, oobsHDLeft, oobsHDRight,
