@@ -123,15 +123,9 @@ void TNTabEd::PopupMenuClickSelectRow(TObject*) {
   if (r >= 1 && r <= NrOfRows()) SelectDataRect(1, r, NrOfColumns(), r);
 }
 
-void TNTabEd::PopupMenuClickReadOnly(TObject*) {
+void TNTabEd::PopupMenuClickEdit(TObject*) {
   SetDataReadOnly(!FReadOnly);
   ChangedSetup();
-}
-
-void TNTabEd::PopupMenuClickEdit(TObject*) {
-  if (FReadOnly || CurrentCellLocked()) return;
-  SetEditing(true);
-  ShowEditor();
 }
 
 // ----------------------------------------------------------------- headings

@@ -223,6 +223,17 @@ TEST_F(NTabEdCommandTest, DataMenuStateAtPopup) {
   ClearModalAnswers();
 }
 
+TEST_F(NTabEdCommandTest, EditCommandTogglesReadOnly) {
+  Fired.clear();
+  E->PopupMenuClickEdit(nullptr);
+  EXPECT_TRUE(E->DataReadOnly());
+  EXPECT_FALSE(E->Options().Contains(goEditing));
+  E->PopupMenuClickEdit(nullptr);
+  EXPECT_FALSE(E->DataReadOnly());
+  EXPECT_TRUE(E->Options().Contains(goEditing));
+  EXPECT_EQ(Events("ChangeSetup"), 2);
+}
+
 TEST_F(NTabEdCommandTest, CaptionsAreCutAndIndexesChecked) {
   E->SetPopupDCaptions(14, QStringLiteral("x"));
   E->SetPopupHCaptions(0, QStringLiteral("x"));
