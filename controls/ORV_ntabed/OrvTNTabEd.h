@@ -61,6 +61,9 @@
 //   the other cells after them); the name and attribute sorts reorder whole
 //   columns (rows) of a block with their names, attributes, precision and
 //   states. FindColIndex/FindRowIndex give the first exact name match or 0.
+// - "Copy" writes every number readably: scientific notation (precision -1)
+//   takes as many exponent digits as it needs, and infinities and NaN are
+//   written "INF", "-INF", "NAN" rather than as asterisks.
 //
 // \image html table_editor.png "A table editor of 1,000 x 50 measurements in the gallery"
 
