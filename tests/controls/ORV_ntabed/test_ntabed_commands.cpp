@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include <stdexcept>
+
 using namespace orv;
 using orv::test::NTabEdTest;
 
@@ -180,6 +182,12 @@ TEST_F(NTabEdCommandTest, ClearAndEmptyStates) {
   EXPECT_EQ(sender, E->PopupD()->Items()->FindItem(QStringLiteral("DIt6")));
   EXPECT_EQ(Events("Change"), 2);
   EXPECT_EQ(Events("CellStateChanged"), 2);
+
+  // A handler that throws leaves the editor hooked and its events alive.
+  E->OnClear = [](TObject*) { throw std::runtime_error("refused"); };
+  EXPECT_THROW(E->PopupMenuClickClear(nullptr), std::runtime_error);
+  E->SetElem(2, 2, 9);
+  EXPECT_EQ(Events("Change"), 3);
 
   Select(1, 1, 2, 2);
   DataMenu(1, 1, "Toggle Empty State");
