@@ -2,6 +2,8 @@
 // selections, precision, inserting and deleting).
 #include "OrvTNTabEd.h"
 
+#include <QScopeGuard>
+
 #include <algorithm>
 #include <utility>
 
@@ -11,10 +13,14 @@ void TNTabEd::Bulk(bool Detach, const std::function<void()>& Change) {
   FInternSuppPaint = true;
   TNotifyEvent hook;
   if (Detach) hook = std::exchange(Data->DataChangedHook, nullptr);
+  // Also when a handler called by Change throws: the editor must not stay
+  // silent and unpainted, nor the table unhooked.
+  const auto restore = qScopeGuard([&] {
+    if (Detach) Data->DataChangedHook = hook;
+    FInternSuppPaint = false;
+    Invalidate();
+  });
   Change();
-  if (Detach) Data->DataChangedHook = hook;
-  FInternSuppPaint = false;
-  Invalidate();
 }
 
 // The selection in data numbers, limited to the table.
@@ -123,15 +129,9 @@ void TNTabEd::PopupMenuClickSelectRow(TObject*) {
   if (r >= 1 && r <= NrOfRows()) SelectDataRect(1, r, NrOfColumns(), r);
 }
 
-void TNTabEd::PopupMenuClickReadOnly(TObject*) {
+void TNTabEd::PopupMenuClickEdit(TObject*) {
   SetDataReadOnly(!FReadOnly);
   ChangedSetup();
-}
-
-void TNTabEd::PopupMenuClickEdit(TObject*) {
-  if (FReadOnly || CurrentCellLocked()) return;
-  SetEditing(true);
-  ShowEditor();
 }
 
 // ----------------------------------------------------------------- headings

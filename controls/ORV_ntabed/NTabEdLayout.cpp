@@ -210,7 +210,12 @@ void TNTabEd::SetNrOfColumns(int n) {
 
 void TNTabEd::SetNrOfRows(int n) {
   FInternSuppPaint = true;
-  Data->Resize(NrOfColumns(), n);
+  try {
+    Data->Resize(NrOfColumns(), n);
+  } catch (...) {
+    FInternSuppPaint = false;
+    throw;
+  }
   FInternSuppPaint = false;
   ChangedSetup();
 }

@@ -44,7 +44,7 @@ void TNTabEd::BuildMenus() {
                            &TNTabEd::PopupMenuClickCopy,
                            &TNTabEd::PopupMenuClickPaste,
                            &TNTabEd::PopupMenuClickExtClip,
-                           &TNTabEd::PopupMenuClickReadOnly,
+                           &TNTabEd::PopupMenuClickEdit,
                            &TNTabEd::PopupMenuClickSelAll,
                            &TNTabEd::PopupMenuClickEmptyCells,
                            &TNTabEd::PopupMenuClickResetEmptyStates};

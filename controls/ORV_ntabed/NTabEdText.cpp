@@ -30,16 +30,17 @@ QString NTabValueText(double Value, int NumWidth, int Precision) {
 }
 
 QString NTabClipText(double Value, bool FullPrec, int Precision) {
-  if (!FullPrec) return Precision < 0 ? FormatScientific(Value, 13) : FormatFixed(Value, 1, Precision);
-  if (!std::isfinite(Value)) return FormatScientific(Value, 22);
-  // printf writes at least two exponent digits; the text carries four.
+  if (!std::isfinite(Value)) return FormatFixed(Value, 1, 0);  // "NAN", "INF", "-INF"
+  if (!FullPrec && Precision >= 0) return FormatFixed(Value, 1, Precision);
+  // Scientific notation that never overflows into asterisks: printf writes
+  // at least two exponent digits, full precision carries four.
   char buf[40];
-  std::snprintf(buf, sizeof buf, "%.13E", Value);
+  std::snprintf(buf, sizeof buf, "%.*E", FullPrec ? 13 : 6, Value);
   const char* e = std::strchr(buf, 'E');
   const int exponent = std::atoi(e + 1);
-  char out[40];
-  std::snprintf(out, sizeof out, "%s%.*sE%c%04d", std::signbit(Value) ? "" : " ", int(e - buf), buf,
-                exponent < 0 ? '-' : '+', std::abs(exponent));
+  char out[48];
+  std::snprintf(out, sizeof out, "%s%.*sE%c%0*d", std::signbit(Value) ? "" : " ", int(e - buf), buf,
+                exponent < 0 ? '-' : '+', FullPrec ? 4 : 2, std::abs(exponent));
   return QString::fromLatin1(out);
 }
 

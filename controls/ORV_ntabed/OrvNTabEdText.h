@@ -17,7 +17,9 @@ QString NTabValueText(double Value, int NumWidth, int Precision);
 // The text the copy command writes for a number: with FullPrec the value in
 // 22 characters (blank or "-", one digit, ".", 13 digits, "E", the exponent
 // sign and four exponent digits), else fixed notation with Precision
-// decimals, or for Precision -1 scientific notation with six decimals.
+// decimals, or for Precision -1 scientific notation with six decimals and as
+// many exponent digits as needed (at least two). Infinities and NaN are
+// written "INF", "-INF" and "NAN", never as asterisks.
 QString NTabClipText(double Value, bool FullPrec, int Precision);
 
 // Reads the numbers of clipboard text, line by line. Tabs, CRs and (unless

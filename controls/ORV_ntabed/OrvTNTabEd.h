@@ -61,7 +61,9 @@
 //   the other cells after them); the name and attribute sorts reorder whole
 //   columns (rows) of a block with their names, attributes, precision and
 //   states. FindColIndex/FindRowIndex give the first exact name match or 0.
-// - PopupMenuClickEdit opens the in-place editor on the current cell.
+// - "Copy" writes every number readably: scientific notation (precision -1)
+//   takes as many exponent digits as it needs, and infinities and NaN are
+//   written "INF", "-INF", "NAN" rather than as asterisks.
 //
 // \image html table_editor.png "A table editor of 1,000 x 50 measurements in the gallery"
 
@@ -465,7 +467,7 @@ public:
   void PopupMenuClickPaste(TObject* Sender);
   // Reads the numbers of the clipboard text into the table from the selection's top-left cell.
   void PopupMenuClickExtClip(TObject* Sender);
-  // Opens the in-place editor on the current cell.
+  // The "Data Read-Only" item: toggles DataReadOnly; OnChangeSetup.
   void PopupMenuClickEdit(TObject* Sender);
   // Selects every data cell.
   void PopupMenuClickSelAll(TObject* Sender);
@@ -489,8 +491,6 @@ public:
   void PopupMenuClickDeleteCol(TObject* Sender);
   // Removes the clicked row.
   void PopupMenuClickDeleteRow(TObject* Sender);
-  // Toggles DataReadOnly; OnChangeSetup.
-  void PopupMenuClickReadOnly(TObject* Sender);
   // The size of the number block in the clipboard text: false and 1 x 1 without text.
   bool GetClipMatrixSize(int& NCols, int& NRows) const;
 

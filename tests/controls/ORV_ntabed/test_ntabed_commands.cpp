@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include <stdexcept>
+
 using namespace orv;
 using orv::test::NTabEdTest;
 
@@ -181,6 +183,12 @@ TEST_F(NTabEdCommandTest, ClearAndEmptyStates) {
   EXPECT_EQ(Events("Change"), 2);
   EXPECT_EQ(Events("CellStateChanged"), 2);
 
+  // A handler that throws leaves the editor hooked and its events alive.
+  E->OnClear = [](TObject*) { throw std::runtime_error("refused"); };
+  EXPECT_THROW(E->PopupMenuClickClear(nullptr), std::runtime_error);
+  E->SetElem(2, 2, 9);
+  EXPECT_EQ(Events("Change"), 3);
+
   Select(1, 1, 2, 2);
   DataMenu(1, 1, "Toggle Empty State");
   EXPECT_TRUE(E->IsEmpty(2, 2));
@@ -221,6 +229,17 @@ TEST_F(NTabEdCommandTest, DataMenuStateAtPopup) {
   Click(1, 1, Qt::RightButton);
   EXPECT_EQ(PendingModalAnswers(), 1);
   ClearModalAnswers();
+}
+
+TEST_F(NTabEdCommandTest, EditCommandTogglesReadOnly) {
+  Fired.clear();
+  E->PopupMenuClickEdit(nullptr);
+  EXPECT_TRUE(E->DataReadOnly());
+  EXPECT_FALSE(E->Options().Contains(goEditing));
+  E->PopupMenuClickEdit(nullptr);
+  EXPECT_FALSE(E->DataReadOnly());
+  EXPECT_TRUE(E->Options().Contains(goEditing));
+  EXPECT_EQ(Events("ChangeSetup"), 2);
 }
 
 TEST_F(NTabEdCommandTest, CaptionsAreCutAndIndexesChecked) {

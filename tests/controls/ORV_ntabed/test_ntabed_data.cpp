@@ -3,6 +3,9 @@
 // the table and the sorts.
 #include "NTabEdTestSupport.h"
 
+#include <cmath>
+#include <limits>
+
 using namespace orv;
 using orv::test::NTabEdTest;
 
@@ -65,6 +68,26 @@ TEST(NTabValueText, FixedOrScientificByPrecision) {
   for (const auto& k : cases)
     EXPECT_EQ(NTabValueText(k.Value, k.Width, k.Precision), QString::fromLatin1(k.Text))
         << k.Value << " w" << k.Width << " d" << k.Precision;
+}
+
+// Copied texts keep every number readable: no asterisks for large exponents or non-finite values.
+TEST(NTabClipText, FullPrecisionFixedOrScientific) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const struct {
+    double Value;
+    bool FullPrec;
+    int Precision;
+    const char* Text;
+  } cases[] = {
+      {-1234.5, true, 3, "-1.2345000000000E+0003"}, {1e308, true, 3, " 1.0000000000000E+0308"},
+      {2.5e-300, true, 3, " 2.5000000000000E-0300"}, {1.25, false, 1, "1.2"},
+      {-1234.5, false, -1, "-1.234500E+03"},        {1e308, false, -1, " 1.000000E+308"},
+      {-2.5e-150, false, -1, "-2.500000E-150"},      {inf, true, 3, "INF"},
+      {-inf, false, -1, "-INF"},                     {std::nan(""), true, 3, "NAN"},
+  };
+  for (const auto& k : cases)
+    EXPECT_EQ(NTabClipText(k.Value, k.FullPrec, k.Precision), QString::fromLatin1(k.Text))
+        << k.Value << " full " << k.FullPrec << " d" << k.Precision;
 }
 
 TEST_F(NTabEdTest, ValuesAreClampedIntoTheRangeUnlessBothEndsAreZero) {
