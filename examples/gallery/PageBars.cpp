@@ -4,6 +4,7 @@
 // TGradFill in its four fill types with frames and grids.
 
 #include "GalleryPage.h"
+#include "GalleryWidgets.h"
 
 #include <orvpanels.h>
 
@@ -21,18 +22,6 @@
 using namespace orv;
 
 namespace {
-
-QWidget* Captioned(QWidget* Control, const QString& Caption) {
-  auto* box = new QWidget;
-  auto* layout = new QVBoxLayout(box);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(4);
-  layout->addWidget(Control, 0, Qt::AlignLeft);
-  auto* label = new QLabel(Caption);
-  label->setStyleSheet(QStringLiteral("color: #555;"));
-  layout->addWidget(label);
-  return box;
-}
 
 template <class T>
 T* Sized(T* Control, int W, int H) {

@@ -3,6 +3,7 @@
 // the colour dialog, names given by the program, and a disabled selector.
 
 #include "GalleryPage.h"
+#include "GalleryWidgets.h"
 
 #include <orvpanels.h>
 
@@ -15,19 +16,6 @@
 using namespace orv;
 
 namespace {
-
-QWidget* Section(const QString& Title, QLayout* Body) {
-  auto* w = new QWidget;
-  auto* v = new QVBoxLayout(w);
-  v->setContentsMargins(0, 0, 0, 0);
-  auto* title = new QLabel(Title);
-  QFont f = title->font();
-  f.setBold(true);
-  title->setFont(f);
-  v->addWidget(title);
-  v->addLayout(Body);
-  return w;
-}
 
 TColSel* Selector(int Width = 210) {
   auto* sel = new TColSel(nullptr);
@@ -104,8 +92,7 @@ QWidget* MakePalettes() {
     (sel->*palettes[i].Load)();
     sel->SetDropDownCount(12);
     sel->SetSelColor(palettes[i].Selected);
-    auto* caption = new QLabel(QString::fromLatin1(palettes[i].Name));
-    caption->setStyleSheet(QStringLiteral("color: #555;"));
+    auto* caption = Note(QString::fromLatin1(palettes[i].Name));
     grid->addWidget(sel, 0, i);
     grid->addWidget(caption, 1, i);
   }
@@ -128,25 +115,22 @@ QWidget* MakeEditing() {
   custom->SetColors(3, 0x3070E0);
   custom->SetColors(6, 0x70C0F0);
   custom->SetSelColor(0x3070E0);
-  auto* note = new QLabel(QStringLiteral("8 editable entries (marked), bar 46 wide; press the list button\n"
+  auto* note = Note(QStringLiteral("8 editable entries (marked), bar 46 wide; press the list button\n"
                                          "over the bar to pick a new colour. The program names custom colours."));
-  note->setStyleSheet(QStringLiteral("color: #555;"));
   grid->addWidget(custom, 0, 0);
   grid->addWidget(note, 1, 0);
 
   TColSel* off = Selector();
   off->SetSelColor(clRed);
   off->SetEnabled(false);
-  auto* offNote = new QLabel(QStringLiteral("Disabled"));
-  offNote->setStyleSheet(QStringLiteral("color: #555;"));
+  auto* offNote = Note(QStringLiteral("Disabled"));
   grid->addWidget(off, 0, 1);
   grid->addWidget(offNote, 1, 1);
 
   TColSel* nameless = Selector(120);
   nameless->SetColorBarWidth(100);
   nameless->SetSelColor(clGreen);
-  auto* namelessNote = new QLabel(QStringLiteral("Bar only"));
-  namelessNote->setStyleSheet(QStringLiteral("color: #555;"));
+  auto* namelessNote = Note(QStringLiteral("Bar only"));
   grid->addWidget(nameless, 0, 2);
   grid->addWidget(namelessNote, 1, 2);
   grid->setColumnStretch(3, 1);

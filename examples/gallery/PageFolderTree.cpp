@@ -4,6 +4,7 @@
 // folders.
 
 #include "GalleryPage.h"
+#include "GalleryWidgets.h"
 
 #include <orvpanels.h>
 
@@ -59,8 +60,7 @@ QWidget* MakePage() {
   remove->setToolTip(QStringLiteral("Removes the selected folder when it is empty"));
   auto* refresh = new QPushButton(QStringLiteral("Refresh"));
   auto* links = new QCheckBox(QStringLiteral("List symbolic links to folders"));
-  auto* status = new QLabel;
-  status->setStyleSheet(QStringLiteral("color: #555;"));
+  auto* status = Note(QString());
   side->addWidget(new QLabel(QStringLiteral("<b>Directory</b>")), 0, 0);
   side->addWidget(current, 1, 0);
   side->addWidget(new QLabel(QStringLiteral("<b>Subfolders</b>")), 2, 0);

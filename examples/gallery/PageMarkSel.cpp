@@ -3,6 +3,7 @@
 // and a disabled palette.
 
 #include "GalleryPage.h"
+#include "GalleryWidgets.h"
 
 #include <orvpanels.h>
 
@@ -59,17 +60,6 @@ private:
   TColor FColour = clNavy;
 };
 
-QWidget* Captioned(QWidget* Control, const QString& Caption) {
-  auto* box = new QWidget;
-  auto* layout = new QVBoxLayout(box);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(4);
-  layout->addWidget(Control, 0, Qt::AlignLeft);
-  auto* label = new QLabel(Caption);
-  label->setStyleSheet(QStringLiteral("color: #555;"));
-  layout->addWidget(label);
-  return box;
-}
 
 QWidget* MakePlot() {
   auto* group = new QGroupBox(QStringLiteral("Pick the marker of a plot"));

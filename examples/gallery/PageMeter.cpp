@@ -7,6 +7,7 @@
 // under the mouse pointer is read out below.
 
 #include "GalleryPage.h"
+#include "GalleryWidgets.h"
 
 #include <orvpanels.h>
 
@@ -29,18 +30,6 @@
 using namespace orv;
 
 namespace {
-
-QWidget* Captioned(QWidget* Control, const QString& Caption) {
-  auto* box = new QWidget;
-  auto* layout = new QVBoxLayout(box);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(4);
-  layout->addWidget(Control, 0, Qt::AlignLeft);
-  auto* label = new QLabel(Caption);
-  label->setStyleSheet(QStringLiteral("color: #555;"));
-  layout->addWidget(label);
-  return box;
-}
 
 // A dial printed on cream card: faint paper grain and a soft vignette.
 QString DialPicture() {

@@ -3,6 +3,7 @@
 // program, first weekdays other than Monday and a colour scheme of its own.
 
 #include "GalleryPage.h"
+#include "GalleryWidgets.h"
 
 #include <orvpanels.h>
 
@@ -14,18 +15,6 @@
 using namespace orv;
 
 namespace {
-
-QWidget* Captioned(QWidget* Control, const QString& Caption) {
-  auto* box = new QWidget;
-  auto* layout = new QVBoxLayout(box);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(4);
-  layout->addWidget(Control, 0, Qt::AlignLeft);
-  auto* label = new QLabel(Caption);
-  label->setStyleSheet(QStringLiteral("color: #555;"));
-  layout->addWidget(label);
-  return box;
-}
 
 TMiniCal* Calendar(int W, int H) {
   auto* cal = new TMiniCal(nullptr);

@@ -3,6 +3,7 @@
 // direction, each with its settings in the caption.
 
 #include "GalleryPage.h"
+#include "GalleryWidgets.h"
 
 #include <orvpanels.h>
 
@@ -50,18 +51,6 @@ void Fit(TRasterLab* Lab) {
   Lab->setFixedSize(Lab->Width(), Lab->Height());
 }
 
-QWidget* Captioned(QWidget* Control, const QString& Caption) {
-  auto* box = new QWidget;
-  auto* layout = new QVBoxLayout(box);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(4);
-  layout->addWidget(Control);
-  auto* label = new QLabel(Caption);
-  label->setStyleSheet(QStringLiteral("color: #555;"));
-  layout->addWidget(label);
-  return box;
-}
-
 QWidget* MakeTicker() {
   auto* group = new QGroupBox(QStringLiteral("News ticker"));
   auto* layout = new QVBoxLayout(group);
@@ -76,7 +65,7 @@ QWidget* MakeTicker() {
   ticker->SetScrollInterval(25);
   ticker->SetScrollMode(rdsmLeft);
   layout->addWidget(Captioned(ticker, QStringLiteral("DotSize 4, DotSpacing 1, rdbmOn, ScrollMode rdsmLeft, "
-                                                     "2 pixels every 25 ms, ScrollLoop")));
+                                                     "2 pixels every 25 ms, ScrollLoop"), {}));
   return group;
 }
 
@@ -89,7 +78,7 @@ QWidget* MakeBoards() {
   TRasterLab* board = MakeLab(QStringLiteral("B12  Z\u00fcrich"), Amber, 420);
   board->SetCharBlockMode(rdbmRaster);
   Fit(board);
-  grid->addWidget(Captioned(board, QStringLiteral("Amber, rdbmRaster: an unbroken raster of unlit dots")), 0, 0);
+  grid->addWidget(Captioned(board, QStringLiteral("Amber, rdbmRaster: an unbroken raster of unlit dots"), {}), 0, 0);
 
   TRasterLab* clock = MakeLab(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), Red, 420, 4, 1);
   clock->SetAutoCenter(true);
@@ -98,21 +87,21 @@ QWidget* MakeBoards() {
   QObject::connect(tick, &QTimer::timeout, clock,
                    [clock] { clock->SetText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))); });
   tick->start(250);
-  grid->addWidget(Captioned(clock, QStringLiteral("Red clock, DotSize 4, AutoCenter, updated live")), 0, 1);
+  grid->addWidget(Captioned(clock, QStringLiteral("Red clock, DotSize 4, AutoCenter, updated live"), {}), 0, 1);
 
   TRasterLab* sampled = MakeLab(QStringLiteral("DejaVu Sans 11"), Ice, 420, 2, 1);
   sampled->Font()->SetName(QStringLiteral("DejaVu Sans"));
   sampled->Font()->SetSize(11);
   sampled->SetCharBlockMode(rdbmOff);
   Fit(sampled);
-  grid->addWidget(Captioned(sampled, QStringLiteral("A system font sampled into the matrix, rdbmOff: lit dots only")),
+  grid->addWidget(Captioned(sampled, QStringLiteral("A system font sampled into the matrix, rdbmOff: lit dots only"), {}),
                   1, 0);
 
   TRasterLab* fine = MakeLab(QStringLiteral("Fixed pitch: 0123456789"), White, 420, 1, 1);
   fine->SetProportional(false);
   fine->SetFrameStyle(fsSimple);
   Fit(fine);
-  grid->addWidget(Captioned(fine, QStringLiteral("DotSize 1, Proportional off, simple frame")), 1, 1);
+  grid->addWidget(Captioned(fine, QStringLiteral("DotSize 1, Proportional off, simple frame"), {}), 1, 1);
 
   TRasterLab* up = MakeLab(QStringLiteral("LEVEL 3  OK"), Lime, 420);
   up->SetCharBlockMode(rdbmRaster);
@@ -120,7 +109,7 @@ QWidget* MakeBoards() {
   Fit(up);
   up->SetScrollInterval(60);
   up->SetScrollMode(rdsmUp);
-  grid->addWidget(Captioned(up, QStringLiteral("ScrollMode rdsmUp: leaves at the top, returns from below")), 2, 0);
+  grid->addWidget(Captioned(up, QStringLiteral("ScrollMode rdsmUp: leaves at the top, returns from below"), {}), 2, 0);
 
   TRasterLab* right = MakeLab(QStringLiteral(">>> restarts: 0"), Amber, 420, 2, 1);
   right->SetFrameStyle(fsRaised);
@@ -132,7 +121,7 @@ QWidget* MakeBoards() {
     right->SetText(QStringLiteral(">>> restarts: %1").arg(++*restarts));
   };
   right->SetScrollMode(rdsmRight);
-  grid->addWidget(Captioned(right, QStringLiteral("ScrollMode rdsmRight, raised frame, counting OnScrollLoopRestart")),
+  grid->addWidget(Captioned(right, QStringLiteral("ScrollMode rdsmRight, raised frame, counting OnScrollLoopRestart"), {}),
                   2, 1);
   return group;
 }

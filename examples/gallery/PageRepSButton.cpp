@@ -3,6 +3,7 @@
 // side by side with their counters.
 
 #include "GalleryPage.h"
+#include "GalleryWidgets.h"
 
 #include <orvpanels.h>
 
@@ -17,19 +18,6 @@
 using namespace orv;
 
 namespace {
-
-QWidget* Section(const QString& Title, QLayout* Body) {
-  auto* w = new QWidget;
-  auto* v = new QVBoxLayout(w);
-  v->setContentsMargins(0, 0, 0, 0);
-  auto* title = new QLabel(Title);
-  QFont f = title->font();
-  f.setBold(true);
-  title->setFont(f);
-  v->addWidget(title);
-  v->addLayout(Body);
-  return w;
-}
 
 // A triangle pointing left or right, on the glyph's transparent colour.
 void ArrowGlyph(TRepSpeedButton* B, bool Right) {
@@ -77,8 +65,7 @@ QWidget* MakeSetPoint() {
   row->addWidget(value);
   row->addWidget(down);
   row->addWidget(up);
-  auto* note = new QLabel(QStringLiteral("A click steps by 0.1; held, the buttons repeat after 500 ms, every 200 ms."));
-  note->setStyleSheet(QStringLiteral("color: #555;"));
+  auto* note = Note(QStringLiteral("A click steps by 0.1; held, the buttons repeat after 500 ms, every 200 ms."));
   row->addSpacing(12);
   row->addWidget(note);
   row->addStretch(1);
@@ -108,8 +95,7 @@ QWidget* MakePosition() {
   row->addWidget(left);
   row->addWidget(bar);
   row->addWidget(right);
-  auto* note = new QLabel(QStringLiteral("Arrow glyphs; first repeat after 300 ms, then every 40 ms."));
-  note->setStyleSheet(QStringLiteral("color: #555;"));
+  auto* note = Note(QStringLiteral("Arrow glyphs; first repeat after 300 ms, then every 40 ms."));
   row->addSpacing(12);
   row->addWidget(note);
   row->addStretch(1);
