@@ -128,6 +128,10 @@ int ReadCount(QStringView Text, int Max = MaxCellLength);
 // Row as the default value of a "rix" column of type "e", "f" (N decimals),
 // "h" (N hexadecimal digits) or "i" (N digits).
 QString RowNumberText(QChar Type, int Row, int N);
+// The text an empty cell of type "e", "f", "h", "i" or "s" starts with, from
+// the format's parameter: the row number behind "rix", an invented password
+// behind "$pwd$", else the parameter itself.
+QString ParameterDefault(QChar Type, const QString& Param, int Row);
 
 // Latin-1 bytes as UTF-8.
 QByteArray Latin1ToUtf8(QByteArrayView Text);

@@ -63,6 +63,17 @@ QString detail::RowNumberText(QChar Type, int Row, int N) {
   }
 }
 
+QString detail::ParameterDefault(QChar Type, const QString& Param, int Row) {
+  const QString lower = Param.toLower();
+  if (Type == QLatin1Char('s'))
+    return lower.contains(QLatin1String("$pwd$"))
+               ? InventPassword(std::max(ReadCount(QStringView(Param).mid(std::min<qsizetype>(5, Param.size()))), 0))
+               : Param;
+  return lower.contains(QLatin1String("rix"))
+             ? RowNumberText(Type, Row, ReadCount(QStringView(Param).mid(std::min<qsizetype>(3, Param.size()))))
+             : Param;
+}
+
 double TRLData::GetAsNumber(int ACol, int ARow) const {
   if (!ValidCell(ACol, ARow)) return 0;
   const QString stored = Stored(ACol, ARow);
@@ -94,13 +105,8 @@ QString TRLData::GetCellDefaultValue(int ACol, int ARow) const {
     case 'f':
     case 'h':
     case 'i':
-      if (!param.toLower().contains(QLatin1String("rix"))) return param;
-      return detail::RowNumberText(type, ARow,
-                                   detail::ReadCount(QStringView(param).mid(std::min<qsizetype>(3, param.size()))));
     case 's':
-      if (!param.toLower().contains(QLatin1String("$pwd$"))) return param;
-      return InventPassword(
-          std::max(detail::ReadCount(QStringView(param).mid(std::min<qsizetype>(5, param.size()))), 0));
+      return detail::ParameterDefault(type, param, ARow);
     default:
       return QString();
   }

@@ -204,11 +204,7 @@ TModalResult TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm
                             : l == QLatin1Char('f') ? itFloat
                             : l == QLatin1Char('h') ? itHex
                                                     : itInt);
-        QString text = cell;
-        if (text.isEmpty())
-          text = f.Param.toLower().contains(QLatin1String("rix"))
-                     ? detail::RowNumberText(l, Row, detail::ReadCount(QStringView(f.Param).mid(3)))
-                     : f.Param;
+        const QString text = cell.isEmpty() ? detail::ParameterDefault(l, f.Param, Row) : cell;
         num->SetText(text);
         if (num->Text() != text) unshown.insert(num, {cell, num->Text()});
         break;
@@ -216,12 +212,7 @@ TModalResult TReportListView::EditRowEntriesIntern(int Row, TForm* ContainerForm
       case 's': {
         auto* edit = new TEdit(form);
         named(edit, "Edit");
-        QString text = cell;
-        if (text.isEmpty())
-          text = f.Param.toLower().contains(QLatin1String("$pwd$"))
-                     ? InventPassword(std::max(detail::ReadCount(QStringView(f.Param).mid(5)), 0))
-                     : f.Param;
-        edit->SetText(text);
+        edit->SetText(cell.isEmpty() ? detail::ParameterDefault(QLatin1Char('s'), f.Param, Row) : cell);
         break;
       }
       default: continue;  // only the label
