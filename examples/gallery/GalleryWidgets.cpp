@@ -19,15 +19,30 @@ QWidget* Captioned(QWidget* Control, const QString& Caption, Qt::Alignment Contr
   return box;
 }
 
-QWidget* Section(const QString& Title, QLayout* Body) {
-  auto* w = new QWidget;
-  auto* v = new QVBoxLayout(w);
+namespace {
+
+// The section's column with its bold title.
+QVBoxLayout* TitledColumn(QWidget* Section, const QString& Title) {
+  auto* v = new QVBoxLayout(Section);
   v->setContentsMargins(0, 0, 0, 0);
   auto* title = new QLabel(Title);
   QFont f = title->font();
   f.setBold(true);
   title->setFont(f);
   v->addWidget(title);
-  v->addLayout(Body);
+  return v;
+}
+
+}  // namespace
+
+QWidget* Section(const QString& Title, QLayout* Body) {
+  auto* w = new QWidget;
+  TitledColumn(w, Title)->addLayout(Body);
+  return w;
+}
+
+QWidget* Section(const QString& Title, QWidget* Body) {
+  auto* w = new QWidget;
+  TitledColumn(w, Title)->addWidget(Body);
   return w;
 }

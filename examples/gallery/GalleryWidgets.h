@@ -14,5 +14,6 @@ QLabel* Note(const QString& Text);
 // ControlAlignment is empty.
 QWidget* Captioned(QWidget* Control, const QString& Caption, Qt::Alignment ControlAlignment = Qt::AlignLeft);
 
-// A bold title over Body.
+// A bold title over Body (no group box: its fill would differ from the page's).
 QWidget* Section(const QString& Title, QLayout* Body);
+QWidget* Section(const QString& Title, QWidget* Body);

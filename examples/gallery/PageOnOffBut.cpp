@@ -3,6 +3,7 @@
 // buttons painted transparently over a coloured panel and a user glyph.
 
 #include "GalleryPage.h"
+#include "GalleryWidgets.h"
 
 #include <orvpanels.h>
 
@@ -15,22 +16,6 @@
 using namespace orv;
 
 namespace {
-
-// A titled section of the page (no group box: its fill differs from the
-// page, and the buttons take the page's colour).
-QWidget* Section(const QString& Title, QWidget*& Body) {
-  auto* w = new QWidget;
-  auto* v = new QVBoxLayout(w);
-  v->setContentsMargins(0, 0, 0, 0);
-  auto* title = new QLabel(Title);
-  QFont f = title->font();
-  f.setBold(true);
-  title->setFont(f);
-  v->addWidget(title);
-  Body = new QWidget;
-  v->addWidget(Body);
-  return w;
-}
 
 // A button whose background is the page's.
 TOnOffBut* OnPage(TOnOffBut* B) {
@@ -46,8 +31,7 @@ TOnOffBut* Button(TOnOffButStyle Style, int W, int H) {
 }
 
 QWidget* MakeStyles() {
-  QWidget* body = nullptr;
-  QWidget* section = Section(QStringLiteral("Built-in glyph strips (on / off)"), body);
+  auto* body = new QWidget;
   auto* grid = new QGridLayout(body);
   grid->setContentsMargins(0, 0, 0, 0);
   grid->setSpacing(6);
@@ -66,15 +50,14 @@ QWidget* MakeStyles() {
       grid->addWidget(b, i / 4, (i % 4) * 2 + (on ? 0 : 1));
     }
   }
-  return section;
+  return Section(QStringLiteral("Built-in glyph strips (on / off)"), body);
 }
 
 // A small machine panel: a power switch, a speed selector as a radio group
 // that always has one choice, lamps that follow, and a horn that sounds
 // only while held.
 QWidget* MakePanel() {
-  QWidget* panel = nullptr;
-  QWidget* section = Section(QStringLiteral("Machine panel"), panel);
+  auto* panel = new QWidget;
   panel->setFixedSize(420, 210);
 
   TOnOffBut* power = OnPage(new TOnOffBut(panel));
@@ -141,12 +124,11 @@ QWidget* MakePanel() {
   power->OnClick = [follow](TObject*) { follow(); };
   for (TOnOffBut* c : choice) c->OnClick = [follow](TObject*) { follow(); };
   follow();
-  return section;
+  return Section(QStringLiteral("Machine panel"), panel);
 }
 
 QWidget* MakeLooks() {
-  QWidget* body = nullptr;
-  QWidget* section = Section(QStringLiteral("Texts, disabled, transparent, user glyph"), body);
+  auto* body = new QWidget;
   auto* layout = new QVBoxLayout(body);
   layout->setContentsMargins(0, 0, 0, 0);
 
@@ -207,7 +189,7 @@ QWidget* MakeLooks() {
   user->SetRightText(QStringLiteral("SetUserGlyph"));
   layout->addWidget(user);
   layout->addStretch(1);
-  return section;
+  return Section(QStringLiteral("Texts, disabled, transparent, user glyph"), body);
 }
 
 QWidget* MakePage() {
